@@ -37,6 +37,7 @@ GeneralParametersWindow::GeneralParametersWindow(QWidget *parent)
     command1->setAutoDefault(false);
     placeInTwips(command1, 4905, 2745, 2760, 780);
     connect(command1, &QPushButton::clicked, this, &GeneralParametersWindow::command1Clicked);
+    fitCaptions(this);
 }
 
 void GeneralParametersWindow::command1Clicked()

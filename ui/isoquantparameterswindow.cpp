@@ -83,6 +83,7 @@ IsoquantParametersWindow::IsoquantParametersWindow(
     command1->setAutoDefault(false);
     placeInTwips(command1, 3960, 5100, 1950, 735);
     connect(command1, &QPushButton::clicked, this, &IsoquantParametersWindow::command1Clicked);
+    fitCaptions(client);
 }
 
 void IsoquantParametersWindow::enableFrameOf(analysis::TechnologyType technology)

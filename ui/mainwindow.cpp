@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <variant>
 
 namespace {
@@ -180,6 +181,13 @@ void MainWindow::createControls()
     placeInTwips(label6, 480, 2820, 3615, 255);
     label8 = makeLabel(QStringLiteral("Label8"), QString(), client);
     placeInTwips(label8, 4860, 2820, 3675, 375);
+    // Draw writes these two later, with numbers of any length: room for two lines each, and the
+    // average cost may use the width up to the window's edge.
+    const int twoLines = 2 * label6->fontMetrics().lineSpacing() + 2;
+    label6->resize(label6->width(), std::max(label6->height(), twoLines));
+    label8->resize(client->width() - label8->x() - 8, std::max(label8->height(), twoLines));
+
+    fitCaptions(client);
 
     QWidget *tabOrder[] = { text1, text2, text3, picture1, command1, command2,
         option1->button(1), option1->button(2), option1->button(3), text4 };

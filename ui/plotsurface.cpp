@@ -17,31 +17,38 @@ bool finite(QPointF p)
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
-/// Liang-Barsky: the part of the segment a-b inside `box`, or nothing. Working in doubles keeps
-/// coordinates far outside the chart from overflowing the painter's fixed-point arithmetic.
+enum Outside { Left = 1, Right = 2, Above = 4, Below = 8 };
+
+int outside(QPointF p, const QRectF &box)
+{
+    return (p.x() < box.left() ? Left : p.x() > box.right() ? Right : 0)
+        | (p.y() < box.top() ? Above : p.y() > box.bottom() ? Below : 0);
+}
+
+/// Cohen-Sutherland: the part of the segment a-b inside `box`, or nothing. Each crossing is
+/// computed from the edge it lies on, in doubles, so coordinates far outside the chart neither
+/// lose the visible part to rounding nor reach the painter's fixed-point arithmetic.
 std::optional<std::pair<QPointF, QPointF>> clipSegment(QPointF a, QPointF b, const QRectF &box)
 {
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[4] = { -dx, dx, -dy, dy };
-    const double q[4] = { a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
-        box.bottom() - a.y() };
-    double t0 = 0, t1 = 1;
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return std::nullopt;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
+    for (int round = 0; round < 8; ++round) {
+        const int codeA = outside(a, box), codeB = outside(b, box);
+        if ((codeA | codeB) == 0)
+            return std::pair { a, b };
+        if (codeA & codeB)
             return std::nullopt;
+        const int code = codeA ? codeA : codeB;
+        QPointF &end = codeA ? a : b;
+        const QPointF other = codeA ? b : a;
+        const double dx = other.x() - end.x(), dy = other.y() - end.y();
+        if (code & (Left | Right)) {
+            const double x = code & Left ? box.left() : box.right();
+            end = QPointF(x, end.y() + dy * ((x - end.x()) / dx));
+        } else {
+            const double y = code & Above ? box.top() : box.bottom();
+            end = QPointF(end.x() + dx * ((y - end.y()) / dy), y);
+        }
     }
-    return std::pair { QPointF(a.x() + t0 * dx, a.y() + t0 * dy),
-        QPointF(a.x() + t1 * dx, a.y() + t1 * dy) };
+    return std::nullopt;
 }
 
 } // namespace
@@ -122,6 +129,8 @@ void PlotSurface::setRetainDrawing(bool on)
 QImage PlotSurface::image()
 {
     finishPainting();
+    if (buffer.isNull())
+        matchBufferToScreen();
     return buffer;
 }
 

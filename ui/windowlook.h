@@ -20,3 +20,7 @@ void placeInTwips(QWidget *widget, int left, int top, int width, int height);
 
 /// A caption label: plain text (never read as markup), aligned top-left, wrapped at its width.
 QLabel *makeLabel(const QString &objectName, const QString &caption, QWidget *parent);
+
+/// Grows any caption under `root` that its box would cut (a wider font than the design's):
+/// wrapped labels get taller, option buttons wider. Positions stay as designed.
+void fitCaptions(QWidget *root);
