@@ -6,6 +6,7 @@
 #include "resultlist.h"
 #include "windowlook.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -189,10 +190,26 @@ void MainWindow::createControls()
 
     fitCaptions(client);
 
-    QWidget *tabOrder[] = { text1, text2, text3, picture1, command1, command2,
-        option1->button(1), option1->button(2), option1->button(3), text4 };
-    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    updateTabOrder();
+    connect(option1, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            updateTabOrder();
+    });
+}
+
+void MainWindow::updateTabOrder()
+{
+    // Tab enters the technology group at its selected button, so that button leads the group.
+    QWidget *selected = option1->checkedButton();
+    QList<QWidget *> order { text1, text2, text3, picture1, command1, command2 };
+    if (selected)
+        order << selected;
+    for (QAbstractButton *button : option1->buttons())
+        if (button != selected)
+            order << button;
+    order << text4;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void MainWindow::createMenus()

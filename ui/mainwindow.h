@@ -50,6 +50,7 @@ protected:
 private:
     void createControls();
     void createMenus();
+    void updateTabOrder();
     analysis::TechnologyType selectedTechnology() const;
     void apply(const analysis::Effect &effect);
     QLabel *resultLabel(analysis::ResultLabel label) const;
