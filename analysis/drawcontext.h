@@ -54,7 +54,7 @@ public:
     CheckedArithmetic arithmetic;
     TechnologyParameters parameters;
     double level = 0; ///< long run: chart units (thousands); short period: units
-    double minCost = 10000000; ///< cost of the chosen combination
+    double minCost = 0; ///< cost of the chosen combination, set by every choice
     double bestX = 0, bestY = 0; ///< the chosen quantities
 
 private:
