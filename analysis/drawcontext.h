@@ -13,7 +13,8 @@ namespace analysis {
 class DrawContext
 {
 public:
-    DrawContext(const DrawInputs &inputs, std::size_t expectedEffects) : inputs(inputs)
+    DrawContext(const DrawInputs &inputs, std::size_t expectedEffects)
+        : inputs(inputs)
     {
         outcome.effects.reserve(expectedEffects);
     }
@@ -26,8 +27,7 @@ public:
     bool ok() const { return !arithmetic.fault(); }
 
     /// Appends `effect` unless a fault has ended the Draw.
-    template <typename Operation>
-    void emit(Operation &&effect)
+    template <typename Operation> void emit(Operation &&effect)
     {
         if (ok())
             outcome.effects.emplace_back(std::forward<Operation>(effect));
@@ -53,8 +53,8 @@ public:
     const DrawInputs &inputs;
     CheckedArithmetic arithmetic;
     TechnologyParameters parameters;
-    double level = 0;            ///< long run: chart units (thousands); short period: units
-    double minCost = 10000000;   ///< cost of the chosen combination
+    double level = 0; ///< long run: chart units (thousands); short period: units
+    double minCost = 0; ///< cost of the chosen combination, set by every choice
     double bestX = 0, bestY = 0; ///< the chosen quantities
 
 private:

@@ -43,7 +43,8 @@ void longRunChoice(DrawContext &context)
     CheckedArithmetic &calc = context.arithmetic;
     context.emit(SetCaption {
         ResultLabel::Heading,
-        "The technology which minimalizes the costs requires the inputs X and Y in these quantities:" });
+        "The technology which minimalizes the costs requires the inputs X and Y in these "
+        "quantities:" });
 
     switch (context.inputs.technology) {
     case TechnologyType::PerfectSubstitutes:

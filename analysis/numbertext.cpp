@@ -32,13 +32,15 @@ std::string patternText(double value, NumberPattern pattern, std::string_view de
     // Exact halves at two decimals are the doubles whose eighths are odd (x.125, x.375, ...):
     // moving them one step away from zero makes the correctly rounded text round them away.
     if (std::fmod(std::fabs(value) * 8, 2) == 1)
-        value = std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
+        value
+            = std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
 
     // Up to 309 integer digits, a sign, the point and two decimals.
     std::array<char, 400> buffer {};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                                      std::chars_format::fixed, 2);
-    const std::string_view digits(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                      std::fabs(value), std::chars_format::fixed, 2);
+    const std::string_view digits(buffer.data(),
+                                  static_cast<std::size_t>(result.ptr - buffer.data()));
 
     const std::size_t point = digits.find('.');
     std::string_view integerPart = digits.substr(0, point);
@@ -70,9 +72,9 @@ std::string plainNumberText(double value, std::string_view decimalSeparator)
     const double magnitude = std::fabs(value);
     const bool exponentForm = magnitude >= 1e15 || magnitude < 1e-4;
     std::array<char, 400> buffer {};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      exponentForm ? std::chars_format::scientific
-                                                   : std::chars_format::fixed);
+    const auto result
+        = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                        exponentForm ? std::chars_format::scientific : std::chars_format::fixed);
     for (char *c = buffer.data(); c != result.ptr; ++c) {
         if (*c == 'e')
             *c = 'E';

@@ -7,7 +7,7 @@ namespace analysis {
 
 /// The two display patterns of the report.
 enum class NumberPattern {
-    LeadingZero,  ///< "#0.##": 0.6 -> "0.6", 4511 -> "4511.", 0 -> "0."
+    LeadingZero, ///< "#0.##": 0.6 -> "0.6", 4511 -> "4511.", 0 -> "0."
     NoLeadingZero ///< "##.##": 0.6 -> ".6", 16 -> "16.", 0 -> "."
 };
 

@@ -14,7 +14,11 @@ namespace {
 class Cursor
 {
 public:
-    explicit Cursor(std::string_view text) : text(text) { skipBlanks(); }
+    explicit Cursor(std::string_view text)
+        : text(text)
+    {
+        skipBlanks();
+    }
 
     /// The current character, or 0 at the end (an embedded 0 byte also stops every reader).
     char peek() const { return at < text.size() ? text[at] : '\0'; }
@@ -35,7 +39,10 @@ private:
     std::size_t at = 0;
 };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 int hexDigit(char c)
 {
@@ -150,7 +157,8 @@ std::optional<double> numericValue(std::string_view text)
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
-        const std::int64_t magnitude = (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponent;
+        const std::int64_t magnitude
+            = (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponent;
         if (magnitude > 0)
             return std::nullopt;
         return 0.0; // too small for a double: underflows to 0

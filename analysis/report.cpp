@@ -11,10 +11,10 @@ void writeSlope(DrawContext &context)
     const double slope = calc.divide(context.priceX(), context.priceY());
     if (!context.ok())
         return;
-    context.emit(SetCaption { ResultLabel::Slope,
-                              "The slope of the isocost line is : " + std::string(" - ")
-                                  + patternText(slope, NumberPattern::LeadingZero,
-                                                context.inputs.decimalSeparator) });
+    context.emit(SetCaption {
+        ResultLabel::Slope,
+        "The slope of the isocost line is : " + std::string(" - ")
+            + patternText(slope, NumberPattern::LeadingZero, context.inputs.decimalSeparator) });
 }
 
 void writeReport(DrawContext &context, double scale, double quantity)
@@ -47,9 +47,10 @@ void writeReport(DrawContext &context, double scale, double quantity)
     const double averageCost = calc.divide(context.minCost, quantity);
     if (!context.ok())
         return;
-    context.emit(SetCaption { ResultLabel::AverageCost,
-                              "The average cost of production is : "
-                                  + patternText(averageCost, NumberPattern::NoLeadingZero, separator) });
+    context.emit(
+        SetCaption { ResultLabel::AverageCost,
+                     "The average cost of production is : "
+                         + patternText(averageCost, NumberPattern::NoLeadingZero, separator) });
 }
 
 } // namespace analysis

@@ -30,9 +30,9 @@ void perfectSubstitutes(DrawContext &context, double fixedY, double q)
         context.bestX = 0; // the fixed Y alone yields the level: the surplus output is accepted
     context.bestY = fixedY;
     context.minCost = costOfChoice(context);
-    // The isocost intercepts are not drawn here, but a zero price faults on them before the point.
-    calc.divide(context.minCost, context.priceX());
-    calc.divide(context.minCost, context.priceY());
+    // The isocost intercepts are not drawn, but a zero price faults on them before the point.
+    [[maybe_unused]] const double interceptX = calc.divide(context.minCost, context.priceX());
+    [[maybe_unused]] const double interceptY = calc.divide(context.minCost, context.priceY());
     markChoice(context);
     writeSlope(context);
 }

@@ -9,7 +9,7 @@ class CheckedArithmetic;
 /// The parameters of the technologies, read from the isoquant-parameter window at each Draw.
 struct TechnologyParameters
 {
-    double coefX = 0, coefY = 0;   ///< PerfectSubstitutes: Prod = coefX X + coefY Y
+    double coefX = 0, coefY = 0; ///< PerfectSubstitutes: Prod = coefX X + coefY Y
     double cdExpX = 0, cdExpY = 0; ///< CobbDouglas: Prod = X ^ cdExpX * Y ^ cdExpY
 };
 
