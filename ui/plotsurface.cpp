@@ -1,6 +1,7 @@
 #include "plotsurface.h"
 
 #include <QPaintEvent>
+#include <QWindow>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -176,6 +177,36 @@ void PlotSurface::markDrawn(const QRectF &area)
     // One growing rectangle keeps the pending repaint cheap however many points a Draw plots.
     ownUpdate |= dirty;
     update(ownUpdate);
+}
+
+void PlotSurface::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Uncovered parts of the window are put back from the toolkit's own copy of the window
+    // without a repaint, so expose events are watched to know what was uncovered.
+    if (QWindow *handle = window()->windowHandle()) {
+        handle->removeEventFilter(this);
+        handle->installEventFilter(this);
+    }
+}
+
+bool PlotSurface::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && !retain && isVisible()
+        && watched == window()->windowHandle()) {
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        const QRegion exposed = static_cast<QExposeEvent *>(event)->region(); // window coordinates
+        QT_WARNING_POP
+        QRegion here;
+        for (const QRect &area : exposed)
+            here += QRect(mapFrom(window(), area.topLeft()), area.size());
+        here &= rect();
+        // Repainted before the window shows again, as a repaint this surface did not ask for.
+        if (!here.isEmpty())
+            update(here);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PlotSurface::paintEvent(QPaintEvent *event)
