@@ -47,6 +47,7 @@ protected:
 private:
     QPainter &bufferPainter();
     void finishPainting();
+    void fillPixel(QPoint pixel, const QColor &ink);
     void matchBufferToScreen();
     void markDrawn(const QRectF &area);
     void paintAxes(QPainter &painter) const;
