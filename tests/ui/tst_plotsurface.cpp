@@ -131,6 +131,9 @@ void TestPlotSurface::clippingAndUnreasonableCoordinates()
 
 void TestPlotSurface::clearingKeepsMappingAndPenWidth()
 {
+    surface->plotPoint(3, 3); // a single pixel, then painted-over: the call order holds
+    surface->clearSurface();
+    QVERIFY(blank(surface->image()));
     surface->setPenWidth(8);
     surface->plotPoint(2, 2);
     surface->clearSurface();
