@@ -5,8 +5,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The name only: a display name would be appended to every window's caption on Linux.
     QApplication::setApplicationName(MainWindow::applicationTitle());
-    QApplication::setApplicationDisplayName(MainWindow::applicationTitle());
     MainWindow form1;
     form1.show();
     return app.exec();
