@@ -1,11 +1,40 @@
 #include "analysis/draw.h"
 
+#include "analysis/drawcontext.h"
+#include "analysis/longrun.h"
+#include "analysis/shortperiod.h"
+
 namespace analysis {
 
-DrawOutcome draw(const DrawInputs &)
+namespace {
+
+/// Room for every effect of the Draw: the Cobb-Douglas scan plots up to 2000 points.
+constexpr std::size_t expectedEffects(const DrawInputs &inputs)
 {
-    // Placeholder until the computation lands: produces nothing.
-    return {};
+    constexpr std::size_t reportEffects = 8;
+    const bool scans = !inputs.shortPeriod && inputs.technology == TechnologyType::CobbDouglas;
+    return scans ? 2000 + reportEffects : reportEffects;
+}
+
+} // namespace
+
+DrawOutcome draw(const DrawInputs &inputs)
+{
+    // The window offers only the three technologies; any other value draws nothing.
+    if (!isKnownTechnology(inputs.technology))
+        return {};
+
+    DrawContext context(inputs, expectedEffects(inputs));
+    CheckedArithmetic &calc = context.arithmetic;
+    context.level = calc.divide(calc.read(inputs.level), 1000);
+    context.parameters = loadParameters(inputs.technology, inputs, calc);
+    if (context.ok()) {
+        if (inputs.shortPeriod)
+            shortPeriodChoice(context);
+        else
+            longRunChoice(context);
+    }
+    return std::move(context).finish();
 }
 
 } // namespace analysis

@@ -1,0 +1,17 @@
+#include "analysis/checkedarithmetic.h"
+
+#include "analysis/numericvalue.h"
+
+namespace analysis {
+
+double CheckedArithmetic::read(std::string_view text)
+{
+    const auto value = numericValue(text);
+    if (!value) {
+        faulted = true;
+        return 0;
+    }
+    return *value;
+}
+
+} // namespace analysis

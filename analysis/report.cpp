@@ -1,0 +1,55 @@
+#include "analysis/report.h"
+
+#include "analysis/drawcontext.h"
+#include "analysis/numbertext.h"
+
+namespace analysis {
+
+void writeSlope(DrawContext &context)
+{
+    CheckedArithmetic &calc = context.arithmetic;
+    const double slope = calc.divide(context.priceX(), context.priceY());
+    if (!context.ok())
+        return;
+    context.emit(SetCaption { ResultLabel::Slope,
+                              "The slope of the isocost line is : " + std::string(" - ")
+                                  + patternText(slope, NumberPattern::LeadingZero,
+                                                context.inputs.decimalSeparator) });
+}
+
+void writeReport(DrawContext &context, double scale, double quantity)
+{
+    CheckedArithmetic &calc = context.arithmetic;
+    const std::string &separator = context.inputs.decimalSeparator;
+
+    context.emit(ShowLabel { ResultLabel::Heading });
+
+    const double shownX = calc.multiply(scale, context.bestX);
+    const double shownY = calc.multiply(scale, context.bestY);
+    const double priceX = context.priceX();
+    const double priceY = context.priceY();
+    const double shownCost = calc.multiply(scale, context.minCost);
+    if (!context.ok())
+        return;
+    std::string line = " X = ";
+    line += patternText(shownX, NumberPattern::LeadingZero, separator);
+    line += " Y = ";
+    line += patternText(shownY, NumberPattern::LeadingZero, separator);
+    line += " at price of X=";
+    line += plainNumberText(priceX, separator);
+    line += " and of Y =";
+    line += plainNumberText(priceY, separator);
+    line += ". Cost = ";
+    line += patternText(shownCost, NumberPattern::LeadingZero, separator);
+    line += '\r';
+    context.emit(AppendToCaption { ResultLabel::ResultList, std::move(line) });
+
+    const double averageCost = calc.divide(context.minCost, quantity);
+    if (!context.ok())
+        return;
+    context.emit(SetCaption { ResultLabel::AverageCost,
+                              "The average cost of production is : "
+                                  + patternText(averageCost, NumberPattern::NoLeadingZero, separator) });
+}
+
+} // namespace analysis
