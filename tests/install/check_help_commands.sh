@@ -51,7 +51,7 @@ env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u KDE_FULL_SESSION -u GNOME_DESKT
     QT_QPA_PLATFORM=xcb production-lab >"$work/output" 2>&1 &
 pid=$!
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -n 1) ||
+window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title" | head -n 1) ||
     fail "the main window did not appear"
 xdotool windowfocus --sync "$window"
 
