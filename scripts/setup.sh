@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev libfuzzer-14-dev
     xvfb xauth xdotool fonts-dejavu-core
-    hyperfine desktop-file-utils appstream dpkg-dev
+    hyperfine desktop-file-utils appstream dpkg-dev python3
 )
 
 missing=()
