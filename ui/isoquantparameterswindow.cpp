@@ -12,13 +12,6 @@
 
 namespace {
 
-QLineEdit *makeText(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *edit = new QLineEdit(text, parent);
-    edit->setObjectName(name);
-    return edit;
-}
-
 QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *parent)
 {
     auto *frame = new QGroupBox(caption, parent);

@@ -51,13 +51,6 @@ protected:
     }
 };
 
-QLineEdit *makeText(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *edit = new QLineEdit(text, parent);
-    edit->setObjectName(name);
-    return edit;
-}
-
 QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
 {
     auto *button = new QPushButton(caption, parent);

@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QRadioButton>
 #include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
 
 QFont controlFont()
@@ -78,4 +79,11 @@ void fitCaptions(QWidget *root)
         if (needed.width() > button->width() || needed.height() > button->height())
             button->resize(button->size().expandedTo(needed));
     }
+}
+
+QLineEdit *makeText(const QString &objectName, const QString &text, QWidget *parent)
+{
+    auto *edit = new QLineEdit(text, parent);
+    edit->setObjectName(objectName);
+    return edit;
 }

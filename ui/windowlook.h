@@ -5,6 +5,7 @@
 QT_BEGIN_NAMESPACE
 class QFont;
 class QLabel;
+class QLineEdit;
 class QWidget;
 QT_END_NAMESPACE
 
@@ -20,6 +21,9 @@ void placeInTwips(QWidget *widget, int left, int top, int width, int height);
 
 /// A caption label: plain text (never read as markup), aligned top-left, wrapped at its width.
 QLabel *makeLabel(const QString &objectName, const QString &caption, QWidget *parent);
+
+/// A text box holding `text`, found by `objectName`.
+QLineEdit *makeText(const QString &objectName, const QString &text, QWidget *parent);
 
 /// Grows any caption under `root` that its box would cut (a wider font than the design's):
 /// wrapped labels get taller, option buttons wider. Positions stay as designed.
