@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int maxPenWidth = 64;
+constexpr int updateMargin = 16; ///< pixels added around a new mark to the pending repaint
 
 bool finite(QPointF p)
 {
@@ -194,7 +195,9 @@ void PlotSurface::markDrawn(const QRectF &area)
     if (dirty.isEmpty() || ownUpdate.contains(dirty))
         return;
     // One growing rectangle keeps the pending repaint cheap however many points a Draw plots.
-    ownUpdate |= dirty;
+    // It grows by a margin around each new mark, so that the next points of a curve mostly
+    // fall inside it and need no new repaint request.
+    ownUpdate |= dirty.adjusted(-updateMargin, -updateMargin, updateMargin, updateMargin) & rect();
     update(ownUpdate);
 }
 
