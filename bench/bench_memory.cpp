@@ -20,11 +20,13 @@ int main(int argc, char **argv)
     const long startUp = residentKib();
     for (int i = 0; i < draws; ++i)
         session.drawAndRepaint();
+    session.verify();
     const long afterDraws = residentKib();
     const auto clearStart = std::chrono::steady_clock::now();
     session.clearAndRepaint();
     const std::chrono::duration<double, std::milli> clearTime = std::chrono::steady_clock::now() - clearStart;
     const long afterClear = residentKib();
+    session.verify();
 
     const auto mib = [](long kib) { return kib / 1024.0; };
     std::printf("RSS after start-up          %8.1f MiB\n", mib(startUp));

@@ -34,6 +34,7 @@ Session &sessionListing(std::int64_t results)
     if (session->listed() != results && session->listed() > results + results / 50)
         session->clearAndRepaint();
     session->fill(results);
+    session->verify();
     return *session;
 }
 
@@ -51,6 +52,7 @@ void wholeDraw(benchmark::State &state)
         }
         session.drawAndRepaint();
     }
+    session.verify();
 }
 // A fixed number of Draws keeps each list near its starting length.
 BENCHMARK(wholeDraw)->Arg(0)->Arg(1000)->Arg(10000)->Iterations(50)->Unit(benchmark::kMicrosecond);

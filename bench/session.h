@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ui/mainwindow.h"
+#include "ui/resultlist.h"
 
-#include <QAbstractScrollArea>
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QTest>
@@ -35,9 +35,8 @@ public:
         draw = form1.findChild<QPushButton *>(QStringLiteral("Command1"));
         clear = form1.findChild<QPushButton *>(QStringLiteral("Command2"));
         form1.findChild<QWidget *>(QStringLiteral("Picture1"))->installEventFilter(&chartPaints);
-        form1.findChild<QAbstractScrollArea *>(QStringLiteral("Label4"))
-            ->viewport()
-            ->installEventFilter(&listPaints);
+        list = form1.findChild<ResultList *>(QStringLiteral("Label4"));
+        list->viewport()->installEventFilter(&listPaints);
         settle();
     }
 
@@ -73,6 +72,15 @@ public:
     /// The number of results listed, one per Draw since the last Clear.
     long long listed() const { return results; }
 
+    /// Stops the benchmark unless the results list holds one line per Draw since the last
+    /// Clear: a benchmark whose Draws did nothing would measure nothing.
+    void verify() const
+    {
+        const auto lines = list->caption().count(u'\r');
+        if (lines != results)
+            qFatal("%lld Draws listed %lld results", results, static_cast<long long>(lines));
+    }
+
     static void settle()
     {
         for (int i = 0; i < 3; ++i)
@@ -83,6 +91,7 @@ private:
     MainWindow form1;
     QPushButton *draw = nullptr;
     QPushButton *clear = nullptr;
+    ResultList *list = nullptr;
     PaintCounter chartPaints, listPaints;
     long long results = 0;
 };
