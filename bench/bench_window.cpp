@@ -82,7 +82,7 @@ void computeAndPlotFloor(benchmark::State &state)
                 minCost = cost;
         }
         QPainter painter(&image);
-        painter.setPen(QPen(Qt::black, 0)); // cosmetic: the raster engine's fast path for points
+        painter.setPen(QPen(Qt::black, 0)); // cosmetic: one pixel per point
         painter.drawPoints(points.data(), int(points.size()));
         painter.drawLine(QPointF(minCost / priceX * scale, 10 * scale),
             QPointF(0, (10 - minCost / priceY) * scale));
@@ -134,7 +134,7 @@ void plotDefaultDrawFloor(benchmark::State &state)
     for (auto _ : state) {
         image.fill(Qt::white);
         QPainter painter(&image);
-        painter.setPen(QPen(Qt::black, 0)); // cosmetic: the raster engine's fast path for points
+        painter.setPen(QPen(Qt::black, 0)); // cosmetic: one pixel per point
         painter.drawPoints(points.data(), int(points.size()));
         painter.drawLines(lines.data(), int(lines.size()));
         painter.end();
