@@ -24,7 +24,8 @@ int main(int argc, char **argv)
     const long afterDraws = residentKib();
     const auto clearStart = std::chrono::steady_clock::now();
     session.clearAndRepaint();
-    const std::chrono::duration<double, std::milli> clearTime = std::chrono::steady_clock::now() - clearStart;
+    const std::chrono::duration<double, std::milli> clearTime
+        = std::chrono::steady_clock::now() - clearStart;
     const long afterClear = residentKib();
     session.verify();
 

@@ -107,7 +107,8 @@ double median(std::vector<double> v)
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
-void verdict(const char *what, double figure, double floor, double goal, const char *unit, bool &allMet)
+void verdict(
+    const char *what, double figure, double floor, double goal, const char *unit, bool &allMet)
 {
     const double ratio = figure / floor;
     const bool met = ratio <= goal;
@@ -159,13 +160,15 @@ int main(int argc, char **argv)
     std::printf("platform %s, %d runs each (medians)\n", std::getenv("QT_QPA_PLATFORM"), runs);
     for (const Probe &p : probes) {
         std::printf("%-17s  start to exit %7.2f ms (min %7.2f)  peak RSS %6.1f MiB", p.name,
-            median(p.wallMs), *std::min_element(p.wallMs.begin(), p.wallMs.end()), median(p.peakMib));
+            median(p.wallMs), *std::min_element(p.wallMs.begin(), p.wallMs.end()),
+            median(p.peakMib));
         if (p.paints)
             std::printf("  RSS at first paint %6.1f MiB", median(p.firstPaintMib));
         std::printf("\n");
     }
     bool allMet = true;
-    verdict("start-up time", median(probes[0].wallMs), median(probes[1].wallMs), 1.15, "ms", allMet);
+    verdict(
+        "start-up time", median(probes[0].wallMs), median(probes[1].wallMs), 1.15, "ms", allMet);
     verdict("RSS after start-up", median(probes[0].firstPaintMib), median(probes[1].firstPaintMib),
         1.10, "MiB", allMet);
     verdict("peak RSS", median(probes[0].peakMib), median(probes[1].peakMib), 1.10, "MiB", allMet);

@@ -128,8 +128,8 @@ void plotDefaultDrawFloor(benchmark::State &state)
         if (const auto *point = std::get_if<analysis::PlotPoint>(&effect))
             points.emplace_back(point->x * scale, (10 - point->y) * scale);
         else if (const auto *segment = std::get_if<analysis::DrawSegment>(&effect))
-            lines.emplace_back(segment->x1 * scale, (10 - segment->y1) * scale,
-                segment->x2 * scale, (10 - segment->y2) * scale);
+            lines.emplace_back(segment->x1 * scale, (10 - segment->y1) * scale, segment->x2 * scale,
+                (10 - segment->y2) * scale);
     }
     for (auto _ : state) {
         image.fill(Qt::white);

@@ -94,9 +94,10 @@ int runAndCompare(int argc, char **argv, const std::vector<Comparison> &comparis
             goal += " and figure <= " + std::to_string(int(*c.maxFigureMicros)) + " us";
         }
         allMet = allMet && met;
-        std::printf("%-34s %-34s %10.1f %10.1f %7.2f  %s: %s [%.1f us / %.1f us]\n", c.figure.c_str(),
-            c.floor.c_str(), figureUs, floorUs, ratio, goal.c_str(), met ? "met" : "MISSED",
-            median(figure->second.realNs) / 1000, median(floor->second.realNs) / 1000);
+        std::printf("%-34s %-34s %10.1f %10.1f %7.2f  %s: %s [%.1f us / %.1f us]\n",
+            c.figure.c_str(), c.floor.c_str(), figureUs, floorUs, ratio, goal.c_str(),
+            met ? "met" : "MISSED", median(figure->second.realNs) / 1000,
+            median(floor->second.realNs) / 1000);
     }
     std::fflush(stdout);
     return allMet ? 0 : 2;

@@ -41,7 +41,8 @@ private:
 
 void installFirstPaintQuit()
 {
-    QCoreApplication::instance()->installEventFilter(new FirstPaintQuit(QCoreApplication::instance()));
+    QCoreApplication::instance()->installEventFilter(
+        new FirstPaintQuit(QCoreApplication::instance()));
 }
 
 } // namespace
