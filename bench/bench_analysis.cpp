@@ -1,6 +1,8 @@
 #include "analysis/draw.h"
 #include "analysis/numericvalue.h"
 
+#include "comparison.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -56,3 +58,9 @@ void numericValueOfLongText(benchmark::State &state)
 BENCHMARK(numericValueOfLongText);
 
 } // namespace
+
+int main(int argc, char **argv)
+{
+    return runAndCompare(
+        argc, argv, { { "drawDefaultCobbDouglas", "bareScanArithmetic", 1.5, {} } });
+}

@@ -1,99 +1,98 @@
-#include "ui/mainwindow.h"
+#include "comparison.h"
+#include "session.h"
+#include "vectorstate.h"
+
 #include "ui/plotsurface.h"
 
 #include "analysis/draw.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QPainter>
-#include <QPushButton>
-#include <QTest>
 
+#include <cmath>
+#include <map>
 #include <memory>
 #include <variant>
+#include <vector>
 
 namespace {
 
-/// Counts the paint events of the widgets a Draw changes, so a measured Draw ends only once
-/// the chart and the results list have been repainted.
-class PaintCounter : public QObject
+volatile double doubleSink;
+volatile unsigned pixelSink;
+
+/// One main window per list length, kept across repetitions; closed before the application.
+std::map<std::int64_t, std::unique_ptr<Session>> sessions;
+
+/// The main window with `results` results listed, refilled when it has drifted too far.
+Session &sessionListing(std::int64_t results)
 {
-public:
-    int paints = 0;
+    std::unique_ptr<Session> &session = sessions[results];
+    if (!session)
+        session = std::make_unique<Session>();
+    if (session->listed() != results && session->listed() > results + results / 50)
+        session->clearAndRepaint();
+    session->fill(results);
+    session->verify();
+    return *session;
+}
 
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
-class Session
-{
-public:
-    Session()
-    {
-        form1.show();
-        if (!QTest::qWaitForWindowExposed(&form1))
-            qFatal("the main window was never exposed");
-        draw = form1.findChild<QPushButton *>(QStringLiteral("Command1"));
-        clear = form1.findChild<QPushButton *>(QStringLiteral("Command2"));
-        form1.findChild<QWidget *>(QStringLiteral("Picture1"))->installEventFilter(&chartPaints);
-        form1.findChild<QAbstractScrollArea *>(QStringLiteral("Label4"))->viewport()->installEventFilter(&listPaints);
-        settle();
-    }
-
-    /// One whole Draw: the click, the computation, the effects and the repaint they cause.
-    void drawAndRepaint()
-    {
-        const int chartBefore = chartPaints.paints, listBefore = listPaints.paints;
-        QTest::mouseClick(draw, Qt::LeftButton);
-        while (chartPaints.paints == chartBefore || listPaints.paints == listBefore)
-            QCoreApplication::processEvents();
-    }
-
-    void clearAndRepaint()
-    {
-        QTest::mouseClick(clear, Qt::LeftButton);
-        settle();
-    }
-
-private:
-    static void settle()
-    {
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::processEvents();
-    }
-
-    MainWindow form1;
-    QPushButton *draw = nullptr;
-    QPushButton *clear = nullptr;
-    PaintCounter chartPaints, listPaints;
-};
-
-/// The default Cobb-Douglas Draw, from the click to the repainted chart and labels, after
-/// `state.range(0)` earlier Draws without Clear (0: on a cleared window each time).
+/// The default Cobb-Douglas Draw, from the click to the repainted chart and labels, with
+/// `state.range(0)` results already listed (0: on a window cleared before each Draw).
 void wholeDraw(benchmark::State &state)
 {
-    Session session;
-    const auto earlier = state.range(0);
-    for (int i = 0; i < earlier; ++i)
-        session.drawAndRepaint();
+    const auto listed = state.range(0);
+    Session &session = sessionListing(listed);
     for (auto _ : state) {
-        if (earlier == 0) {
+        if (listed == 0) {
             state.PauseTiming();
             session.clearAndRepaint();
             state.ResumeTiming();
         }
         session.drawAndRepaint();
     }
+    session.verify();
 }
-// A fixed number of iterations keeps the list near its starting length for the whole run.
-BENCHMARK(wholeDraw)->Arg(0)->Arg(1000)->Iterations(300)->Unit(benchmark::kMicrosecond);
+// A fixed number of Draws keeps each list near its starting length.
+BENCHMARK(wholeDraw)->Arg(0)->Arg(1000)->Arg(10000)->Iterations(50)->Unit(benchmark::kMicrosecond);
+
+/// The floor of the whole Draw: the scan's arithmetic, its visible points and the isocost line
+/// painted with one painter into an image of the chart's size: no texts, no events, no screen.
+void computeAndPlotFloor(benchmark::State &state)
+{
+    volatile double levelSource = 3, expXSource = 0.7, expYSource = 0.3, priceXSource = 6,
+                    priceYSource = 10;
+    QImage image(133, 133, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    const double scale = image.width() / 10.0;
+    std::vector<QPointF> points;
+    points.reserve(2000);
+    for (auto _ : state) {
+        const double level = levelSource, cdExpX = expXSource, inverseExpY = 1 / expYSource;
+        const double priceX = priceXSource, priceY = priceYSource;
+        double minCost = 10000000;
+        points.clear();
+        for (double scanX = 0.001; scanX <= 10; scanX += 0.005) {
+            const double scanY = std::pow(level / std::pow(scanX, cdExpX), inverseExpY);
+            if (scanY < 10 && scanY > 0)
+                points.emplace_back(float(scanX) * scale, (10 - float(scanY)) * scale);
+            const double cost = scanX * priceX + scanY * priceY;
+            if (cost < minCost)
+                minCost = cost;
+        }
+        QPainter painter(&image);
+        painter.setPen(QPen(Qt::black, 0)); // cosmetic: one pixel per point
+        painter.drawPoints(points.data(), int(points.size()));
+        painter.drawLine(QPointF(minCost / priceX * scale, 10 * scale),
+            QPointF(0, (10 - minCost / priceY) * scale));
+        painter.end();
+        cleanVectorState();
+        doubleSink = minCost;
+        pixelSink = image.pixel(66, 66);
+    }
+}
+BENCHMARK(computeAndPlotFloor)->Unit(benchmark::kMicrosecond);
 
 /// The chart's part of a default Draw: its points and segments applied to a plot surface,
 /// each operation complete at once (the computation is done beforehand).
@@ -111,30 +110,35 @@ void plotDefaultDraw(benchmark::State &state)
             else if (const auto *segment = std::get_if<analysis::DrawSegment>(&effect))
                 surface.drawSegment(segment->x1, segment->y1, segment->x2, segment->y2);
         }
-        benchmark::DoNotOptimize(surface.image().constBits());
+        pixelSink = surface.image().pixel(66, 66);
     }
 }
 BENCHMARK(plotDefaultDraw)->Unit(benchmark::kMicrosecond);
 
 /// The floor of the line above: the same points and segments painted into an image of the
-/// chart's size with one painter and no mapping, clipping or repaint bookkeeping.
+/// chart's size with one painter, the points in one call, with no mapping or clipping.
 void plotDefaultDrawFloor(benchmark::State &state)
 {
     const analysis::DrawOutcome outcome = analysis::draw({});
     QImage image(133, 133, QImage::Format_ARGB32_Premultiplied);
-    const double scale = 13.3;
+    const double scale = image.width() / 10.0;
+    std::vector<QPointF> points;
+    std::vector<QLineF> lines;
+    for (const analysis::Effect &effect : outcome.effects) {
+        if (const auto *point = std::get_if<analysis::PlotPoint>(&effect))
+            points.emplace_back(point->x * scale, (10 - point->y) * scale);
+        else if (const auto *segment = std::get_if<analysis::DrawSegment>(&effect))
+            lines.emplace_back(segment->x1 * scale, (10 - segment->y1) * scale, segment->x2 * scale,
+                (10 - segment->y2) * scale);
+    }
     for (auto _ : state) {
         image.fill(Qt::white);
         QPainter painter(&image);
-        for (const analysis::Effect &effect : outcome.effects) {
-            if (const auto *point = std::get_if<analysis::PlotPoint>(&effect))
-                painter.fillRect(QRectF(point->x * scale - 0.5, (10 - point->y) * scale - 0.5, 1, 1), Qt::black);
-            else if (const auto *segment = std::get_if<analysis::DrawSegment>(&effect))
-                painter.drawLine(QPointF(segment->x1 * scale, (10 - segment->y1) * scale),
-                    QPointF(segment->x2 * scale, (10 - segment->y2) * scale));
-        }
+        painter.setPen(QPen(Qt::black, 0)); // cosmetic: one pixel per point
+        painter.drawPoints(points.data(), int(points.size()));
+        painter.drawLines(lines.data(), int(lines.size()));
         painter.end();
-        benchmark::DoNotOptimize(image.constBits());
+        pixelSink = image.pixel(66, 66);
     }
 }
 BENCHMARK(plotDefaultDrawFloor)->Unit(benchmark::kMicrosecond);
@@ -146,10 +150,13 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    const int status = runAndCompare(argc, argv,
+        {
+            { "wholeDraw/0", "computeAndPlotFloor", 2.0, 1000.0 },
+            { "wholeDraw/1000", "wholeDraw/0", 1.2, {} },
+            { "wholeDraw/10000", "wholeDraw/0", 1.2, {} },
+            { "plotDefaultDraw", "plotDefaultDrawFloor", 2.0, {} },
+        });
+    sessions.clear();
+    return status;
 }

@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int maxPenWidth = 64;
+constexpr int updateMargin = 16; ///< pixels added around a new mark to the pending repaint
 
 bool finite(QPointF p)
 {
@@ -87,36 +88,51 @@ void PlotSurface::plotPoint(float x, float y)
     const QPointF centre = userToPixel.map(QPointF(x, y));
     if (!finite(centre))
         return;
+    if (pen == 1) {
+        plotPixel(centre);
+        return;
+    }
     const QRectF dot(centre.x() - pen / 2.0, centre.y() - pen / 2.0, pen, pen);
     if (!dot.intersects(rect()))
         return;
-    const QColor ink = palette().color(foregroundRole());
-    if (pen == 1) {
-        fillPixel(QPoint(qFloor(centre.x()), qFloor(centre.y())), ink);
-    } else {
-        QPainter &p = bufferPainter();
-        p.setPen(Qt::NoPen);
-        p.setBrush(ink);
-        p.drawEllipse(dot);
-    }
+    QPainter &p = bufferPainter();
+    p.setPen(Qt::NoPen);
+    p.setBrush(palette().color(foregroundRole()));
+    p.drawEllipse(dot);
     markDrawn(dot);
 }
 
-void PlotSurface::fillPixel(QPoint pixel, const QColor &ink)
+void PlotSurface::plotPixel(QPointF centre)
 {
-    // A Cobb-Douglas curve is some 1600 single pixels: they are written straight into the
-    // buffer, which costs a fraction of a painter call each. The painter, if open, paints the
-    // same memory, so the call order is kept.
+    // A Cobb-Douglas curve is some 1600 single pixels, the bulk of a Draw: each is written
+    // straight into the buffer, with a few comparisons and no painter call. The painter, if
+    // open, paints the same memory, so the call order is kept.
+    const double column = std::floor(centre.x()), row = std::floor(centre.y());
+    if (!(column >= 0 && column < width() && row >= 0 && row < height()))
+        return;
+    const QPoint pixel(static_cast<int>(column), static_cast<int>(row));
     if (buffer.isNull())
         matchBufferToScreen();
+    const QRgb ink = qPremultiply(palette().color(foregroundRole()).rgba());
+    if (buffer.devicePixelRatio() == 1 && pixel.x() < buffer.width() && pixel.y() < buffer.height())
+        reinterpret_cast<QRgb *>(buffer.scanLine(pixel.y()))[pixel.x()] = ink;
+    else
+        fillPixel(pixel, ink);
+    // Most pixels of a curve lie inside the pending repaint already.
+    if (pixel.x() - 1 < ownUpdate.left() || pixel.x() + 1 > ownUpdate.right()
+        || pixel.y() - 1 < ownUpdate.top() || pixel.y() + 1 > ownUpdate.bottom())
+        markDrawn(QRectF(pixel, QSizeF(1, 1)));
+}
+
+void PlotSurface::fillPixel(QPoint pixel, QRgb ink)
+{
     const qreal ratio = buffer.devicePixelRatio();
     const QRect device = QRect(QPoint(qRound(pixel.x() * ratio), qRound(pixel.y() * ratio)),
                              QPoint(qRound((pixel.x() + 1) * ratio) - 1, qRound((pixel.y() + 1) * ratio) - 1))
         & buffer.rect();
-    const QRgb value = qPremultiply(ink.rgba());
     for (int row = device.top(); row <= device.bottom(); ++row) {
         auto *line = reinterpret_cast<QRgb *>(buffer.scanLine(row));
-        std::fill(line + device.left(), line + device.right() + 1, value);
+        std::fill(line + device.left(), line + device.right() + 1, ink);
     }
 }
 
@@ -194,7 +210,9 @@ void PlotSurface::markDrawn(const QRectF &area)
     if (dirty.isEmpty() || ownUpdate.contains(dirty))
         return;
     // One growing rectangle keeps the pending repaint cheap however many points a Draw plots.
-    ownUpdate |= dirty;
+    // It grows by a margin around each new mark, so that the next points of a curve mostly
+    // fall inside it and need no new repaint request.
+    ownUpdate |= dirty.adjusted(-updateMargin, -updateMargin, updateMargin, updateMargin) & rect();
     update(ownUpdate);
 }
 

@@ -47,7 +47,9 @@ protected:
 private:
     QPainter &bufferPainter();
     void finishPainting();
-    void fillPixel(QPoint pixel, const QColor &ink);
+    void plotPixel(QPointF centre);
+    /// Fills the device pixels of `pixel` (device-independent) with a premultiplied colour.
+    void fillPixel(QPoint pixel, QRgb ink);
     void matchBufferToScreen();
     void markDrawn(const QRectF &area);
     void paintAxes(QPainter &painter) const;

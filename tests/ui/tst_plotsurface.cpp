@@ -16,6 +16,8 @@ private slots:
     void drawsAtOnceWhereTheMappingPutsIt_data();
     void drawsAtOnceWhereTheMappingPutsIt();
     void widePointIsAFilledDotAsWideAsThePen();
+    void singlePixelPointInksItsPixelOnly_data();
+    void singlePixelPointInksItsPixelOnly();
     void clippingAndUnreasonableCoordinates_data();
     void clippingAndUnreasonableCoordinates();
     void clearingKeepsMappingAndPenWidth();
@@ -98,6 +100,43 @@ void TestPlotSurface::widePointIsAFilledDotAsWideAsThePen()
     for (const QPointF &d : { QPointF(2.5, 0), QPointF(-2.5, 0), QPointF(0, 2.5), QPointF(0, -2.5), QPointF(1.5, 1.5) })
         QVERIFY(inkAround(wide, offset(wide, d.x(), d.y()), 0));
     QVERIFY(!inkAround(wide, offset(wide, 6, 0), 0));
+}
+
+void TestPlotSurface::singlePixelPointInksItsPixelOnly_data()
+{
+    const float huge = 1e30f, inf = std::numeric_limits<float>::infinity(),
+                nan = std::numeric_limits<float>::quiet_NaN();
+    QTest::addColumn<QPointF>("at");
+    QTest::addColumn<bool>("inked");
+
+    QTest::newRow("centre") << QPointF(5, 5) << true;
+    QTest::newRow("top-left corner") << QPointF(0, 10) << true;
+    QTest::newRow("bottom-right pixel") << QPointF(9.99, 0.01) << true;
+    QTest::newRow("on the right edge") << QPointF(10, 5) << false;
+    QTest::newRow("just left of the chart") << QPointF(-0.01, 5) << false;
+    QTest::newRow("just below the chart") << QPointF(5, -0.01) << false;
+    QTest::newRow("just above the chart") << QPointF(5, 10.01) << false;
+    QTest::newRow("far outside") << QPointF(huge, -huge) << false;
+    QTest::newRow("infinite") << QPointF(inf, 5) << false;
+    QTest::newRow("not a number") << QPointF(5, nan) << false;
+}
+
+void TestPlotSurface::singlePixelPointInksItsPixelOnly()
+{
+    QFETCH(QPointF, at);
+    QFETCH(bool, inked);
+
+    surface->plotPoint(at.x(), at.y());
+    const QImage image = surface->image();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += qGray(image.pixel(x, y)) < 128;
+    // One pixel of the chart is ratio x ratio pixels of the image; nothing may wrap to another row.
+    const int ratio = qRound(image.devicePixelRatio());
+    QCOMPARE(count, inked ? ratio * ratio : 0);
+    if (inked)
+        QVERIFY(inkAround(image, chartPixel(image, at.x(), at.y()), 0));
 }
 
 void TestPlotSurface::clippingAndUnreasonableCoordinates_data()

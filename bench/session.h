@@ -1,0 +1,97 @@
+#pragma once
+
+#include "ui/mainwindow.h"
+#include "ui/resultlist.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTest>
+
+/// Counts the paint events of a widget, so that a measured command ends only once the widgets
+/// it changes have been repainted.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+/// The program's main window, shown, with its Draw and Clear buttons pressed as a user would.
+class Session
+{
+public:
+    Session()
+    {
+        form1.show();
+        if (!QTest::qWaitForWindowExposed(&form1))
+            qFatal("the main window was never exposed");
+        draw = form1.findChild<QPushButton *>(QStringLiteral("Command1"));
+        clear = form1.findChild<QPushButton *>(QStringLiteral("Command2"));
+        form1.findChild<QWidget *>(QStringLiteral("Picture1"))->installEventFilter(&chartPaints);
+        list = form1.findChild<ResultList *>(QStringLiteral("Label4"));
+        list->viewport()->installEventFilter(&listPaints);
+        settle();
+    }
+
+    /// One whole Draw: the click, the computation, the effects and the repaint they cause.
+    void drawAndRepaint()
+    {
+        const int chartBefore = chartPaints.paints, listBefore = listPaints.paints;
+        QTest::mouseClick(draw, Qt::LeftButton);
+        while (chartPaints.paints == chartBefore || listPaints.paints == listBefore)
+            QCoreApplication::processEvents();
+        ++results;
+    }
+
+    /// Draws until `count` results are listed, repainting only now and then: a quick way to a
+    /// long list.
+    void fill(long long count)
+    {
+        while (results < count) {
+            QTest::mouseClick(draw, Qt::LeftButton);
+            if (++results % 100 == 0)
+                QCoreApplication::processEvents();
+        }
+        settle();
+    }
+
+    void clearAndRepaint()
+    {
+        QTest::mouseClick(clear, Qt::LeftButton);
+        results = 0;
+        settle();
+    }
+
+    /// The number of results listed, one per Draw since the last Clear.
+    long long listed() const { return results; }
+
+    /// Stops the benchmark unless the results list holds one line per Draw since the last
+    /// Clear: a benchmark whose Draws did nothing would measure nothing.
+    void verify() const
+    {
+        const auto lines = list->caption().count(u'\r');
+        if (lines != results)
+            qFatal("%lld Draws listed %lld results", results, static_cast<long long>(lines));
+    }
+
+    static void settle()
+    {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+
+private:
+    MainWindow form1;
+    QPushButton *draw = nullptr;
+    QPushButton *clear = nullptr;
+    ResultList *list = nullptr;
+    PaintCounter chartPaints, listPaints;
+    long long results = 0;
+};
