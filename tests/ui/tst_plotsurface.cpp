@@ -1,0 +1,207 @@
+#include "ui/plotsurface.h"
+#include "uitest.h"
+
+#include <QtTest>
+
+#include <limits>
+
+class TestPlotSurface : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void drawsAtOnceWhereTheMappingPutsIt_data();
+    void drawsAtOnceWhereTheMappingPutsIt();
+    void widePointIsAFilledDotAsWideAsThePen();
+    void clippingAndUnreasonableCoordinates_data();
+    void clippingAndUnreasonableCoordinates();
+    void clearingKeepsMappingAndPenWidth();
+    void bufferFollowsTheDevicePixelRatio();
+    void retainedDrawingSurvivesAForeignRepaint();
+    void slowDrawingShowsUntilAForeignRepaint();
+    void switchingRetentionNeitherClearsNorRedraws();
+    void axesAreLayoutAndSurviveClearing();
+
+private:
+    PlotSurface *surface = nullptr;
+};
+
+void TestPlotSurface::init()
+{
+    surface = new PlotSurface;
+    surface->resize(133, 133);
+    surface->setUserCoordinates(0, 10, 10, 0);
+}
+
+void TestPlotSurface::cleanup()
+{
+    delete surface;
+}
+
+void TestPlotSurface::drawsAtOnceWhereTheMappingPutsIt_data()
+{
+    QTest::addColumn<QPointF>("from");
+    QTest::addColumn<QPointF>("to"); // equal to `from` for a point
+    QTest::addColumn<QList<QPointF>>("inked");
+    QTest::addColumn<QList<QPointF>>("clear");
+
+    QTest::newRow("point") << QPointF(5, 5) << QPointF(5, 5)
+                           << QList<QPointF> { { 5, 5 } } << QList<QPointF> { { 5, 6 }, { 4, 5 } };
+    QTest::newRow("y grows upward") << QPointF(2, 8) << QPointF(2, 8)
+                                    << QList<QPointF> { { 2, 8 } } << QList<QPointF> { { 2, 2 } };
+    QTest::newRow("segment") << QPointF(8, 0) << QPointF(0, 4.8)
+                             << QList<QPointF> { { 4, 2.4 }, { 2, 3.6 }, { 7.5, 0.3 } }
+                             << QList<QPointF> { { 4, 5 }, { 6, 0.2 }, { 1, 1 } };
+    QTest::newRow("vertical segment") << QPointF(3, 3) << QPointF(3, 10)
+                                      << QList<QPointF> { { 3, 4 }, { 3, 9.5 } }
+                                      << QList<QPointF> { { 3, 2 }, { 4, 6 } };
+}
+
+void TestPlotSurface::drawsAtOnceWhereTheMappingPutsIt()
+{
+    QFETCH(QPointF, from);
+    QFETCH(QPointF, to);
+    QFETCH(QList<QPointF>, inked);
+    QFETCH(QList<QPointF>, clear);
+
+    // No event is processed between the call and the read: the drawing is there at once.
+    if (from == to)
+        surface->plotPoint(from.x(), from.y());
+    else
+        surface->drawSegment(from.x(), from.y(), to.x(), to.y());
+    const QImage image = surface->image();
+    for (const QPointF &p : inked)
+        QVERIFY2(inkNear(image, p.x(), p.y()), qPrintable(QStringLiteral("no ink at %1,%2").arg(p.x()).arg(p.y())));
+    for (const QPointF &p : clear)
+        QVERIFY2(!inkNear(image, p.x(), p.y()), qPrintable(QStringLiteral("ink at %1,%2").arg(p.x()).arg(p.y())));
+}
+
+void TestPlotSurface::widePointIsAFilledDotAsWideAsThePen()
+{
+    const qreal ratio = surface->image().devicePixelRatio();
+    const auto offset = [&](const QImage &image, double dx, double dy) {
+        return chartPixel(image, 5, 5) + QPoint(qRound(dx * ratio), qRound(dy * ratio));
+    };
+    surface->plotPoint(5, 5);
+    QImage thin = surface->image();
+    QVERIFY(!inkAround(thin, offset(thin, 2.5, 0), 0));
+
+    surface->clearSurface();
+    surface->setPenWidth(8);
+    surface->plotPoint(5, 5);
+    const QImage wide = surface->image();
+    for (const QPointF &d : { QPointF(2.5, 0), QPointF(-2.5, 0), QPointF(0, 2.5), QPointF(0, -2.5), QPointF(1.5, 1.5) })
+        QVERIFY(inkAround(wide, offset(wide, d.x(), d.y()), 0));
+    QVERIFY(!inkAround(wide, offset(wide, 6, 0), 0));
+}
+
+void TestPlotSurface::clippingAndUnreasonableCoordinates_data()
+{
+    const float huge = 1e30f, inf = std::numeric_limits<float>::infinity(),
+                nan = std::numeric_limits<float>::quiet_NaN();
+    QTest::addColumn<QList<float>>("segment");
+    QTest::addColumn<bool>("centreInked");
+
+    QTest::newRow("through the chart from far away") << QList<float> { -1e6f, -1e6f, 1e6f, 1e6f } << true;
+    QTest::newRow("across the chart from the float range's ends") << QList<float> { -huge, 5, huge, 5 } << true;
+    QTest::newRow("crossing the edges") << QList<float> { -5, 5, 15, 5 } << true;
+    QTest::newRow("entirely outside") << QList<float> { -5, -5, -1, 20 } << false;
+    QTest::newRow("infinite end") << QList<float> { 2, 5, inf, 5 } << false;
+    QTest::newRow("not a number") << QList<float> { nan, 5, 8, 5 } << false;
+}
+
+void TestPlotSurface::clippingAndUnreasonableCoordinates()
+{
+    QFETCH(QList<float>, segment);
+    QFETCH(bool, centreInked);
+
+    surface->setPenWidth(8);
+    surface->drawSegment(segment[0], segment[1], segment[2], segment[3]);
+    surface->plotPoint(segment[0], segment[1]);
+    surface->plotPoint(segment[2], segment[3]);
+    const QImage image = surface->image();
+    QCOMPARE(inkNear(image, 5, 5), centreInked);
+    QCOMPARE(image.size(), QSize(133, 133) * image.devicePixelRatio());
+}
+
+void TestPlotSurface::clearingKeepsMappingAndPenWidth()
+{
+    surface->setPenWidth(8);
+    surface->plotPoint(2, 2);
+    surface->clearSurface();
+    QVERIFY(blank(surface->image()));
+
+    surface->plotPoint(7, 7);
+    const QImage image = surface->image();
+    QVERIFY(inkNear(image, 7, 7));
+    QVERIFY(inkAround(image, chartPixel(image, 7, 7) + QPoint(qRound(2.5 * image.devicePixelRatio()), 0), 0));
+    QVERIFY(!inkNear(image, 2, 2));
+}
+
+void TestPlotSurface::bufferFollowsTheDevicePixelRatio()
+{
+    surface->show();
+    QVERIFY(QTest::qWaitForWindowExposed(surface));
+    surface->plotPoint(5, 5);
+    const QImage image = surface->image();
+    QCOMPARE(image.devicePixelRatio(), surface->devicePixelRatioF());
+    QCOMPARE(image.size(), (QSizeF(surface->size()) * surface->devicePixelRatioF()).toSize());
+    QVERIFY(inkNear(image, 5, 5));
+}
+
+void TestPlotSurface::retainedDrawingSurvivesAForeignRepaint()
+{
+    surface->show();
+    QVERIFY(QTest::qWaitForWindowExposed(surface));
+    surface->drawSegment(0, 5, 10, 5);
+    QCoreApplication::processEvents();
+    surface->repaint(); // as when the area is covered and uncovered
+    QVERIFY(inkNear(surface->image(), 5, 5));
+    const QImage shown = surface->grab().toImage();
+    QVERIFY(inkAround(shown, chartPixel(shown, 5, 5)));
+}
+
+void TestPlotSurface::slowDrawingShowsUntilAForeignRepaint()
+{
+    surface->setRetainDrawing(false);
+    surface->show();
+    QVERIFY(QTest::qWaitForWindowExposed(surface));
+    surface->drawSegment(0, 5, 10, 5);
+    QCoreApplication::processEvents(); // the surface's own repaint shows the line
+    QVERIFY(inkNear(surface->image(), 5, 5));
+
+    surface->repaint();
+    QVERIFY(!inkNear(surface->image(), 5, 5));
+    // The mapping and the pen stay: drawing goes on normally after the loss.
+    surface->plotPoint(2, 2);
+    QVERIFY(inkNear(surface->image(), 2, 2));
+}
+
+void TestPlotSurface::switchingRetentionNeitherClearsNorRedraws()
+{
+    surface->drawSegment(0, 5, 10, 5);
+    const QImage before = surface->image();
+    surface->setRetainDrawing(false);
+    QCOMPARE(surface->image(), before);
+    surface->setRetainDrawing(true);
+    QCOMPARE(surface->image(), before);
+}
+
+void TestPlotSurface::axesAreLayoutAndSurviveClearing()
+{
+    surface->drawSegment(0, 5, 10, 5);
+    surface->clearSurface();
+    QVERIFY(blank(surface->image())); // the axes are not part of the drawing...
+    const QImage shown = surface->grab().toImage();
+    const int edge = shown.height() - 1;
+    // ...but the widget shows them: Y along the left edge, X along the bottom edge.
+    QVERIFY(inkAround(shown, QPoint(0, shown.height() / 2), 0));
+    QVERIFY(inkAround(shown, QPoint(shown.width() / 2, edge), 1));
+    QVERIFY(!inkAround(shown, QPoint(shown.width() / 2, shown.height() / 2), 2));
+}
+
+QTEST_MAIN(TestPlotSurface)
+#include "tst_plotsurface.moc"

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QtGlobal>
+
+// Pixel checks on a chart image whose user coordinates run from 0 to 10 on both axes, y upward.
+
+/// The device pixel of the image at user coordinates (x, y).
+inline QPoint chartPixel(const QImage &image, double x, double y)
+{
+    return { qFloor(x / 10.0 * image.width()), qFloor((10.0 - y) / 10.0 * image.height()) };
+}
+
+/// Whether a pixel within `radius` device pixels of `at` is drawn (dark on the light background).
+inline bool inkAround(const QImage &image, QPoint at, int radius = 1)
+{
+    for (int y = at.y() - radius; y <= at.y() + radius; ++y)
+        for (int x = at.x() - radius; x <= at.x() + radius; ++x)
+            if (image.valid(x, y) && qGray(image.pixel(x, y)) < 128)
+                return true;
+    return false;
+}
+
+/// Whether anything is drawn near user coordinates (x, y).
+inline bool inkNear(const QImage &image, double x, double y, int radius = 1)
+{
+    return inkAround(image, chartPixel(image, x, y), radius);
+}
+
+/// Whether nothing at all is drawn.
+inline bool blank(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                return false;
+    return true;
+}

@@ -1,0 +1,47 @@
+#include "generalparameterswindow.h"
+
+#include "windowlook.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QIcon>
+#include <QPushButton>
+#include <QRadioButton>
+
+GeneralParametersWindow::GeneralParametersWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(tr("General parametres"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/production-lab-32.png")));
+    setFont(controlFont());
+    // Large enough for the frame and the button, with the design's margins around them.
+    setFixedSize(fromTwips(0, 0, 8100, 4200).size());
+
+    frame1 = new QGroupBox(tr("Computer category"), this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    placeInTwips(frame1, 1305, 2475, 2985, 1320);
+    option1 = new QRadioButton(tr("Fast computer"), frame1);
+    option1->setObjectName(QStringLiteral("Option1"));
+    placeInTwips(option1, 405, 360, 1590, 330);
+    option2 = new QRadioButton(tr("Slow computer"), frame1);
+    option2->setObjectName(QStringLiteral("Option2"));
+    placeInTwips(option2, 405, 855, 1860, 330);
+    category = new QButtonGroup(this);
+    category->addButton(option1);
+    category->addButton(option2);
+    option1->setChecked(true);
+
+    command1 = new QPushButton(tr("OK - Activate the changes"), this);
+    command1->setObjectName(QStringLiteral("Command1"));
+    command1->setAutoDefault(false);
+    placeInTwips(command1, 4905, 2745, 2760, 780);
+    connect(command1, &QPushButton::clicked, this, &GeneralParametersWindow::command1Clicked);
+    fitCaptions(this);
+}
+
+void GeneralParametersWindow::command1Clicked()
+{
+    emit categoryApplied(option1->isChecked());
+    hide();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "analysis/draw.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+
+QT_BEGIN_NAMESPACE
+class QAction;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+QT_END_NAMESPACE
+
+/// "Parametres of the isoquants" (Form4): the parameter texts of the technologies, read by every
+/// Draw whether this window is shown or hidden.
+class IsoquantParametersWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    /// `selectedTechnology` tells which technology the main window has selected right now.
+    explicit IsoquantParametersWindow(std::function<analysis::TechnologyType()> selectedTechnology,
+        QWidget *parent = nullptr);
+
+    /// Enables the frame of `technology` and disables the other two.
+    void enableFrameOf(analysis::TechnologyType technology);
+    /// Copies the four parameter texts into the inputs of a Draw.
+    void readParameters(analysis::DrawInputs &inputs) const;
+
+private:
+    void command1Clicked();
+
+    std::function<analysis::TechnologyType()> selectedTechnology;
+    std::array<QGroupBox *, 3> frame1 {}; ///< indexed by technology - 1
+    QLineEdit *text1 = nullptr;
+    QLineEdit *text2 = nullptr;
+    QLineEdit *text3 = nullptr;
+    QLineEdit *text4 = nullptr;
+    QPushButton *command1 = nullptr;
+    QAction *mnuexit4 = nullptr;
+};

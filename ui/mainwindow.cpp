@@ -1,0 +1,380 @@
+#include "mainwindow.h"
+
+#include "generalparameterswindow.h"
+#include "isoquantparameterswindow.h"
+#include "plotsurface.h"
+#include "resultlist.h"
+#include "windowlook.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <variant>
+
+namespace {
+
+template<class... Ts>
+struct Overloaded : Ts...
+{
+    using Ts::operator()...;
+};
+
+/// The client area. It paints the two arrowhead strokes that lie just outside the chart.
+class ClientArea : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        p.drawLine(fromTwips(675, 225, 0, 0).topLeft(), fromTwips(585, 450, 0, 0).topLeft());
+        p.drawLine(fromTwips(2430, 2340, 0, 0).topLeft(), fromTwips(2655, 2250, 0, 0).topLeft());
+    }
+};
+
+QLineEdit *makeText(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *edit = new QLineEdit(text, parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false); // no button reacts to Enter
+    return button;
+}
+
+QString fromUtf8(const std::string &text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(tr("Elements of the neoclassical theory of production"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/production-lab-32.png")));
+    createControls();
+    createMenus();
+
+    // Start-up, before the window appears: the chart's coordinates, then the general-parameter
+    // window, then the isoquant-parameter window, both hidden.
+    picture1->setUserCoordinates(0, 10, 10, 0);
+    form5 = std::make_unique<GeneralParametersWindow>();
+    connect(form5.get(), &GeneralParametersWindow::categoryApplied, this, &MainWindow::categoryApplied);
+    form4 = std::make_unique<IsoquantParametersWindow>([this] { return selectedTechnology(); });
+    text1->setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+QString MainWindow::applicationTitle()
+{
+    return QStringLiteral("Production Lab");
+}
+
+QUrl MainWindow::helpBaseUrl()
+{
+    const QString folder = QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/')
+        + QStringLiteral(PRODUCTION_LAB_HELP_DIR_FROM_BIN));
+    return QUrl::fromLocalFile(folder + QLatin1Char('/'));
+}
+
+void MainWindow::createControls()
+{
+    auto *client = new ClientArea(this);
+    client->setFont(controlFont());
+    client->setFixedSize(fromTwips(0, 0, 9600, 6210).size());
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    label1 = makeLabel(QStringLiteral("Label1"), tr("Level of production"), client);
+    placeInTwips(label1, 480, 3840, 1635, 375);
+    text1 = makeText(QStringLiteral("Text1"), QStringLiteral("3000"), client);
+    placeInTwips(text1, 2295, 3840, 600, 285);
+    label2 = makeLabel(QStringLiteral("Label2"), tr("Price of input X"), client);
+    placeInTwips(label2, 480, 4380, 1335, 375);
+    text2 = makeText(QStringLiteral("Text2"), QStringLiteral("6"), client);
+    placeInTwips(text2, 2295, 4320, 600, 285);
+    label3 = makeLabel(QStringLiteral("Label3"), tr("Price of input Y"), client);
+    placeInTwips(label3, 480, 4860, 1335, 255);
+    text3 = makeText(QStringLiteral("Text3"), QStringLiteral("10"), client);
+    placeInTwips(text3, 2295, 4800, 600, 285);
+    label7 = makeLabel(QStringLiteral("Label7"), tr("Fixed level of input Y"), client);
+    placeInTwips(label7, 120, 5280, 1995, 255);
+    label7->hide();
+    text4 = makeText(QStringLiteral("Text4"), QStringLiteral("2500"), client);
+    placeInTwips(text4, 2295, 5220, 600, 285);
+    text4->hide();
+
+    command1 = makeButton(QStringLiteral("Command1"), tr("Draw"), client);
+    placeInTwips(command1, 3945, 3840, 975, 375);
+    connect(command1, &QPushButton::clicked, this, &MainWindow::command1Clicked);
+    command2 = makeButton(QStringLiteral("Command2"), tr("Clear"), client);
+    placeInTwips(command2, 3960, 4320, 975, 405);
+    connect(command2, &QPushButton::clicked, this, &MainWindow::clearResults);
+
+    frame1 = new QGroupBox(tr("Isoquants"), client);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    placeInTwips(frame1, 5820, 3300, 3165, 2580);
+    option1 = new QButtonGroup(this);
+    const struct
+    {
+        analysis::TechnologyType technology;
+        const char *caption;
+        int top, width;
+    } options[] = {
+        { analysis::TechnologyType::PerfectSubstitutes, QT_TR_NOOP("Perfect substitutes"), 660, 2505 },
+        { analysis::TechnologyType::FixedProportions, QT_TR_NOOP("Fixed proportions"), 1020, 1860 },
+        { analysis::TechnologyType::CobbDouglas, QT_TR_NOOP("Cobb-Douglas"), 1380, 2415 },
+    };
+    for (const auto &option : options) {
+        const int index = static_cast<int>(option.technology);
+        auto *button = new QRadioButton(tr(option.caption), frame1);
+        button->setObjectName(QStringLiteral("Option1_%1").arg(index));
+        placeInTwips(button, 600, option.top, option.width, 330);
+        option1->addButton(button, index);
+    }
+    option1->button(static_cast<int>(analysis::TechnologyType::CobbDouglas))->setChecked(true);
+
+    picture1 = new PlotSurface(client);
+    picture1->setObjectName(QStringLiteral("Picture1"));
+    placeInTwips(picture1, 675, 270, 2000, 2000);
+    label10 = makeLabel(QStringLiteral("Label10"), QStringLiteral("Y"), client);
+    placeInTwips(label10, 360, 420, 195, 315);
+    label9 = makeLabel(QStringLiteral("Label9"), QStringLiteral("X"), client);
+    placeInTwips(label9, 2400, 2460, 255, 255);
+
+    label5 = makeLabel(QStringLiteral("Label5"),
+        tr("The technology which minimalizes the costs requires the inputs X and Y in these quantities:"),
+        client);
+    placeInTwips(label5, 3900, 120, 4515, 465);
+    label5->hide();
+    label4 = new ResultList(client);
+    label4->setObjectName(QStringLiteral("Label4"));
+    placeInTwips(label4, 2880, 660, 6675, 1935);
+    label6 = makeLabel(QStringLiteral("Label6"), QString(), client);
+    placeInTwips(label6, 480, 2820, 3615, 255);
+    label8 = makeLabel(QStringLiteral("Label8"), QString(), client);
+    placeInTwips(label8, 4860, 2820, 3675, 375);
+    // Draw writes these two later, with numbers of any length: room for two lines each, and the
+    // average cost may use the width up to the window's edge.
+    const int twoLines = 2 * label6->fontMetrics().lineSpacing() + 2;
+    label6->resize(label6->width(), std::max(label6->height(), twoLines));
+    label8->resize(client->width() - label8->x() - 8, std::max(label8->height(), twoLines));
+
+    fitCaptions(client);
+
+    updateTabOrder();
+    connect(option1, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            updateTabOrder();
+    });
+}
+
+void MainWindow::updateTabOrder()
+{
+    // Tab enters the technology group at its selected button, so that button leads the group.
+    QWidget *selected = option1->checkedButton();
+    QList<QWidget *> order { text1, text2, text3, picture1, command1, command2 };
+    if (selected)
+        order << selected;
+    for (QAbstractButton *button : option1->buttons())
+        if (button != selected)
+            order << button;
+    order << text4;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::createMenus()
+{
+    const auto menu = [this](const QString &name, const QString &caption) {
+        QMenu *created = menuBar()->addMenu(caption);
+        created->setObjectName(name);
+        return created;
+    };
+    const auto item = [this](QMenu *in, const QString &name, const QString &caption, auto slot) {
+        QAction *action = in->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+
+    mnufile = menu(QStringLiteral("mnufile"), tr("&File"));
+    mnuexit = item(mnufile, QStringLiteral("mnuexit"), tr("&Exit"), &QWidget::close);
+    mnuparametres = menu(QStringLiteral("mnuparametres"), tr("&Parametres"));
+    mnugenparam = item(mnuparametres, QStringLiteral("mnugenparam"), tr("&General"),
+        &MainWindow::mnugenparamTriggered);
+    mnupreferences = item(mnuparametres, QStringLiteral("mnupreferences"), tr("&Isoquants"),
+        &MainWindow::mnupreferencesTriggered);
+    mnuderived = menu(QStringLiteral("mnuderived"), tr("&Issues"));
+    mnushort = item(mnuderived, QStringLiteral("mnushort"), tr("&Short-period fixed quantity of Y"),
+        &MainWindow::mnushortTriggered);
+    mnushort->setCheckable(true);
+    mnuhelp = menu(QStringLiteral("mnuhelp"), tr("&Help"));
+    mnuhow = item(mnuhelp, QStringLiteral("mnuhow"), tr("&How to use this software"),
+        &MainWindow::mnuhowTriggered);
+    mnuglossary = item(mnuhelp, QStringLiteral("mnuglossary"), tr("&Glossary"),
+        &MainWindow::mnuglossaryTriggered);
+    mnuabout = item(mnuhelp, QStringLiteral("mnuabout"), tr("&About..."), &MainWindow::mnuaboutTriggered);
+}
+
+analysis::TechnologyType MainWindow::selectedTechnology() const
+{
+    return static_cast<analysis::TechnologyType>(option1->checkedId());
+}
+
+void MainWindow::command1Clicked()
+{
+    analysis::DrawInputs inputs;
+    inputs.technology = selectedTechnology();
+    technologyType = static_cast<std::int16_t>(inputs.technology);
+    inputs.shortPeriod = mnushort->isChecked();
+    inputs.level = text1->text().toStdString();
+    inputs.priceX = text2->text().toStdString();
+    inputs.priceY = text3->text().toStdString();
+    inputs.fixedY = text4->text().toStdString();
+    form4->readParameters(inputs);
+    inputs.decimalSeparator = QLocale().decimalPoint().toStdString();
+
+    // A Draw that ends early keeps what it produced before the fault: the effects list simply
+    // stops there.
+    const analysis::DrawOutcome outcome = analysis::draw(inputs);
+    for (const analysis::Effect &effect : outcome.effects)
+        apply(effect);
+}
+
+void MainWindow::apply(const analysis::Effect &effect)
+{
+    using namespace analysis;
+    std::visit(Overloaded {
+                   [this](const SetPenWidth &e) { picture1->setPenWidth(e.pixels); },
+                   [this](const PlotPoint &e) { picture1->plotPoint(e.x, e.y); },
+                   [this](const DrawSegment &e) { picture1->drawSegment(e.x1, e.y1, e.x2, e.y2); },
+                   [this](const SetCaption &e) {
+                       if (e.label == ResultLabel::ResultList)
+                           label4->setCaption(fromUtf8(e.text));
+                       else
+                           resultLabel(e.label)->setText(fromUtf8(e.text));
+                   },
+                   [this](const AppendToCaption &e) {
+                       if (e.label == ResultLabel::ResultList)
+                           label4->appendToCaption(fromUtf8(e.text));
+                       else
+                           resultLabel(e.label)->setText(resultLabel(e.label)->text() + fromUtf8(e.text));
+                   },
+                   [this](const ShowLabel &e) {
+                       if (e.label == ResultLabel::ResultList)
+                           label4->show();
+                       else
+                           resultLabel(e.label)->show();
+                   },
+               },
+        effect);
+}
+
+QLabel *MainWindow::resultLabel(analysis::ResultLabel label) const
+{
+    switch (label) {
+    case analysis::ResultLabel::Heading:
+        return label5;
+    case analysis::ResultLabel::Slope:
+        return label6;
+    case analysis::ResultLabel::AverageCost:
+    case analysis::ResultLabel::ResultList: // the list itself is the ResultList widget
+        break;
+    }
+    return label8;
+}
+
+void MainWindow::clearResults()
+{
+    picture1->clearSurface();
+    label5->hide();
+    label4->setCaption(QString());
+    label8->clear();
+    label6->clear();
+}
+
+void MainWindow::mnushortTriggered()
+{
+    // The action has already inverted its own checked state; each control follows from its own.
+    label7->setHidden(!label7->isHidden());
+    text4->setHidden(!text4->isHidden());
+}
+
+void MainWindow::mnupreferencesTriggered()
+{
+    form4->enableFrameOf(selectedTechnology());
+    form4->show();
+}
+
+void MainWindow::mnugenparamTriggered()
+{
+    form5->show();
+}
+
+void MainWindow::mnuhowTriggered()
+{
+    QDesktopServices::openUrl(helpBaseUrl().resolved(QUrl(QStringLiteral("software/tolvane.htm"))));
+}
+
+void MainWindow::mnuglossaryTriggered()
+{
+    QDesktopServices::openUrl(helpBaseUrl().resolved(QUrl(QStringLiteral("concepts.htm"))));
+}
+
+void MainWindow::mnuaboutTriggered()
+{
+    QMessageBox about(QMessageBox::NoIcon, applicationTitle(),
+        tr("Production Lab is teaching software on the neoclassical theory of production, used in "
+           "classes of microeconomics: it draws the isoquant of a level of production and the "
+           "isocost line of the cheapest way to produce it, for perfect substitutes, fixed "
+           "proportions and Cobb-Douglas technologies, in the long run and in the short period "
+           "with a fixed quantity of Y.\n\n"
+           "Written by the Production Lab developers, 2026. Version %1.")
+            .arg(QStringLiteral(PRODUCTION_LAB_VERSION)),
+        QMessageBox::Ok, this);
+    about.exec();
+}
+
+void MainWindow::categoryApplied(bool fastComputer)
+{
+    if (!fastComputer)
+        clearResults();
+    picture1->setRetainDrawing(fastComputer);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // The parameter windows end with the main window, even when they are shown.
+    form4->hide();
+    form5->hide();
+    QMainWindow::closeEvent(event);
+}

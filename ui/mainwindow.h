@@ -1,0 +1,102 @@
+#pragma once
+
+#include "analysis/draw.h"
+
+#include <QMainWindow>
+#include <QUrl>
+
+#include <cstdint>
+#include <memory>
+
+QT_BEGIN_NAMESPACE
+class QAction;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+QT_END_NAMESPACE
+
+class GeneralParametersWindow;
+class IsoquantParametersWindow;
+class PlotSurface;
+class ResultList;
+
+/// "Elements of the neoclassical theory of production" (Form1): the inputs, the chart, the
+/// result texts and the menus. Owns both parameter windows for the whole run.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    /// The application's title, shown as the About box's caption.
+    static QString applicationTitle();
+    /// The folder of the help pages, as a file URL ending in "/", found from the executable.
+    static QUrl helpBaseUrl();
+
+    IsoquantParametersWindow *isoquantParameters() const { return form4.get(); }
+    GeneralParametersWindow *generalParameters() const { return form5.get(); }
+    /// The technology found by the latest Draw.
+    std::int16_t technologyType = 0;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void updateTabOrder();
+    analysis::TechnologyType selectedTechnology() const;
+    void apply(const analysis::Effect &effect);
+    QLabel *resultLabel(analysis::ResultLabel label) const;
+
+    void command1Clicked();
+    void clearResults();
+    void mnushortTriggered();
+    void mnupreferencesTriggered();
+    void mnugenparamTriggered();
+    void mnuhowTriggered();
+    void mnuglossaryTriggered();
+    void mnuaboutTriggered();
+    void categoryApplied(bool fastComputer);
+
+    QLabel *label1 = nullptr;
+    QLabel *label2 = nullptr;
+    QLabel *label3 = nullptr;
+    QLabel *label5 = nullptr;
+    QLabel *label6 = nullptr;
+    QLabel *label7 = nullptr;
+    QLabel *label8 = nullptr;
+    QLabel *label9 = nullptr;
+    QLabel *label10 = nullptr;
+    ResultList *label4 = nullptr;
+    QLineEdit *text1 = nullptr;
+    QLineEdit *text2 = nullptr;
+    QLineEdit *text3 = nullptr;
+    QLineEdit *text4 = nullptr;
+    QPushButton *command1 = nullptr;
+    QPushButton *command2 = nullptr;
+    QGroupBox *frame1 = nullptr;
+    QButtonGroup *option1 = nullptr; ///< ids are the design indexes 1 to 3, the TechnologyType
+    PlotSurface *picture1 = nullptr;
+
+    QMenu *mnufile = nullptr;
+    QMenu *mnuparametres = nullptr;
+    QMenu *mnuderived = nullptr;
+    QMenu *mnuhelp = nullptr;
+    QAction *mnuexit = nullptr;
+    QAction *mnugenparam = nullptr;
+    QAction *mnupreferences = nullptr;
+    QAction *mnushort = nullptr;
+    QAction *mnuhow = nullptr;
+    QAction *mnuglossary = nullptr;
+    QAction *mnuabout = nullptr;
+
+    std::unique_ptr<GeneralParametersWindow> form5;
+    std::unique_ptr<IsoquantParametersWindow> form4;
+};

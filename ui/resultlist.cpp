@@ -1,0 +1,55 @@
+#include "resultlist.h"
+
+#include <QScrollBar>
+#include <QTextCursor>
+
+ResultList::ResultList(QWidget *parent)
+    : QPlainTextEdit(parent)
+{
+    setReadOnly(true);
+    setUndoRedoEnabled(false);
+    setFrameShape(QFrame::NoFrame);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFocusPolicy(Qt::ClickFocus); // selectable and copyable, but not a Tab stop like a label
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    document()->setDocumentMargin(0);
+    setBackgroundRole(QPalette::Window);
+    viewport()->setBackgroundRole(QPalette::Window);
+    QPalette look = palette();
+    look.setColor(QPalette::Base, look.color(QPalette::Window));
+    look.setColor(QPalette::Text, look.color(QPalette::WindowText));
+    setPalette(look);
+}
+
+void ResultList::setCaption(const QString &text)
+{
+    captionText = text;
+    shown = 0;
+    clear();
+    showNewText();
+}
+
+void ResultList::appendToCaption(const QString &text)
+{
+    captionText += text;
+    showNewText();
+}
+
+void ResultList::showNewText()
+{
+    // A carriage return that ends the caption is held back until more text follows, so the
+    // display does not end in an empty line.
+    QStringView fresh = QStringView(captionText).mid(shown);
+    if (fresh.endsWith(u'\r'))
+        fresh.chop(1);
+    if (fresh.isEmpty())
+        return;
+    QString lines = fresh.toString();
+    lines.replace(u'\r', u'\n'); // insertText turns each line feed into a new block
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(lines);
+    shown += fresh.size();
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
