@@ -142,9 +142,10 @@ struct Digits
 
 double readBack(const Digits &d, bool negative)
 {
-    const std::string text = (negative ? "-" : "") + d.digits.substr(0, 1) + "." + d.digits.substr(1)
-        + "e" + std::to_string(d.exponent);
-    return std::strtod(text.c_str(), nullptr);
+    char text[64];
+    std::snprintf(text, sizeof text, "%s%c.%se%d", negative ? "-" : "", d.digits[0],
+                  d.digits.c_str() + 1, d.exponent);
+    return std::strtod(text, nullptr);
 }
 
 /// `d` moved by one unit in its last digit, up or down, keeping the number of digits.
@@ -221,8 +222,10 @@ std::string referencePlain(double value, std::string_view separator)
     const double magnitude = std::fabs(value);
     if (magnitude >= 1e15 || magnitude < 1e-4) {
         result = digits.substr(0, 1);
-        if (digits.size() > 1)
-            result += "." + digits.substr(1);
+        if (digits.size() > 1) {
+            result += '.';
+            result += digits.substr(1);
+        }
         char tail[16];
         std::snprintf(tail, sizeof tail, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
         result += tail;
@@ -234,9 +237,13 @@ std::string referencePlain(double value, std::string_view separator)
             result = digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
         }
     } else {
-        result = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        result = "0.";
+        result.append(static_cast<std::size_t>(-exponent - 1), '0');
+        result += digits;
     }
-    return (negative ? "-" : "") + replacePoint(result, separator);
+    std::string signedText = negative ? "-" : "";
+    signedText += replacePoint(result, separator);
+    return signedText;
 }
 
 } // namespace checks

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <stdexcept>
 #include <string>
 
 using namespace analysis;
@@ -119,7 +120,9 @@ std::string &textOf(Effect &effect)
 {
     if (auto *append = std::get_if<AppendToCaption>(&effect))
         return append->text;
-    return std::get<SetCaption>(effect).text;
+    if (auto *set = std::get_if<SetCaption>(&effect))
+        return set->text;
+    throw std::logic_error("the effect has no text");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -151,10 +154,11 @@ INSTANTIATE_TEST_SUITE_P(
                      [](DrawOutcome &o) { textOf(o.effects[0]) = checks::longRunHeading; } },
         TamperCase { "AverageCostWithLeadingZero", TechnologyType::FixedProportions, false,
                      [](DrawOutcome &o) {
-                         textOf(o.effects.back()) = "The average cost of production is : 016.";
+                         o.effects.back() = SetCaption { ResultLabel::AverageCost,
+                                                         "The average cost of production is : 016." };
                      } },
         TamperCase { "ExtraEffect", TechnologyType::PerfectSubstitutes, false,
-                     [](DrawOutcome &o) { o.effects.push_back(ShowLabel {}); } }),
+                     [](DrawOutcome &o) { o.effects.push_back(o.effects.front()); } }),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
