@@ -101,6 +101,13 @@ DrawInputs perfectSubstitutesEqualCosts()
     return inputs;
 }
 
+DrawInputs withLevel(TechnologyType technology, const char *level)
+{
+    DrawInputs inputs = with(technology);
+    inputs.level = level;
+    return inputs;
+}
+
 DrawInputs shortPeriod(TechnologyType technology, const char *fixedY)
 {
     DrawInputs inputs = with(technology, true);
@@ -131,6 +138,20 @@ INSTANTIATE_TEST_SUITE_P(
                       showHeading,
                       line(" X = 3000. Y = 3000. at price of X=6 and of Y =10. Cost = 48000.\r"),
                       average("16.") } },
+        ExactCase { "LongRunFixedProportionsCornerAboveTheChart",
+                    withLevel(TechnologyType::FixedProportions, "20000"),
+                    { heading(longRunHeading), DrawSegment { 20, 20, 20, 10 },
+                      DrawSegment { 20, 20, 10, 20 },
+                      DrawSegment { static_cast<float>(320.0 / 6), 0, 0, 32 }, slope(slope06),
+                      showHeading,
+                      line(" X = 20000. Y = 20000. at price of X=6 and of Y =10. Cost = 320000.\r"),
+                      average("16.") } },
+        ExactCase { "LongRunCobbDouglasZeroLevelTakesTheFirstPoint",
+                    withLevel(TechnologyType::CobbDouglas, "0"),
+                    { heading(longRunHeading), DrawSegment { 0.001f, 0, 0, 0.0006f },
+                      slope(slope06), showHeading,
+                      line(" X = 1. Y = 0. at price of X=6 and of Y =10. Cost = 6.\r") },
+                    false },
         ExactCase { "ShortPerfectSubstitutes",
                     with(TechnologyType::PerfectSubstitutes, true),
                     { heading(shortHeading), SetPenWidth { 4 }, PlotPoint { 0.5f, 2.5f },
