@@ -164,6 +164,7 @@ void MainWindow::createControls()
 
     picture1 = new PlotSurface(client);
     picture1->setObjectName(QStringLiteral("Picture1"));
+    picture1->setAccessibleName(tr("Chart of the isoquants and isocost lines"));
     placeInTwips(picture1, 675, 270, 2000, 2000);
     label10 = makeLabel(QStringLiteral("Label10"), QStringLiteral("Y"), client);
     placeInTwips(label10, 360, 420, 195, 315);
@@ -177,6 +178,7 @@ void MainWindow::createControls()
     label5->hide();
     label4 = new ResultList(client);
     label4->setObjectName(QStringLiteral("Label4"));
+    label4->setAccessibleName(tr("Results"));
     placeInTwips(label4, 2880, 660, 6675, 1935);
     label6 = makeLabel(QStringLiteral("Label6"), QString(), client);
     placeInTwips(label6, 480, 2820, 3615, 255);
@@ -301,13 +303,14 @@ void MainWindow::apply(const analysis::Effect &effect)
 
 QLabel *MainWindow::resultLabel(analysis::ResultLabel label) const
 {
+    // The results list is a ResultList, not a QLabel: callers handle it before asking here.
     switch (label) {
     case analysis::ResultLabel::Heading:
         return label5;
     case analysis::ResultLabel::Slope:
         return label6;
     case analysis::ResultLabel::AverageCost:
-    case analysis::ResultLabel::ResultList: // the list itself is the ResultList widget
+    case analysis::ResultLabel::ResultList:
         break;
     }
     return label8;

@@ -29,7 +29,8 @@ public:
     /// Sets the width in pixels of the following points and lines (at least 1).
     void setPenWidth(int pixels);
     /// On: the drawing is kept and restored on every repaint. Off: a repaint the surface did
-    /// not ask for itself (the area covered and uncovered) loses the drawing it exposes.
+    /// not ask for itself, or its window's area being covered and uncovered, loses the drawing
+    /// there.
     void setRetainDrawing(bool on);
 
     bool retainsDrawing() const { return retain; }
@@ -38,12 +39,15 @@ public:
     QImage image();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     QPainter &bufferPainter();
     void finishPainting();
+    void fillPixel(QPoint pixel, const QColor &ink);
     void matchBufferToScreen();
     void markDrawn(const QRectF &area);
     void paintAxes(QPainter &painter) const;

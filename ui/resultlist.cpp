@@ -12,6 +12,7 @@ ResultList::ResultList(QWidget *parent)
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFocusPolicy(Qt::ClickFocus); // selectable and copyable, but not a Tab stop like a label
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     document()->setDocumentMargin(0);
     setBackgroundRole(QPalette::Window);

@@ -22,6 +22,8 @@ private slots:
     void bufferFollowsTheDevicePixelRatio();
     void retainedDrawingSurvivesAForeignRepaint();
     void slowDrawingShowsUntilAForeignRepaint();
+    void coveringAndUncoveringTheWindow_data();
+    void coveringAndUncoveringTheWindow();
     void switchingRetentionNeitherClearsNorRedraws();
     void axesAreLayoutAndSurviveClearing();
 
@@ -129,6 +131,9 @@ void TestPlotSurface::clippingAndUnreasonableCoordinates()
 
 void TestPlotSurface::clearingKeepsMappingAndPenWidth()
 {
+    surface->plotPoint(3, 3); // a single pixel, then painted-over: the call order holds
+    surface->clearSurface();
+    QVERIFY(blank(surface->image()));
     surface->setPenWidth(8);
     surface->plotPoint(2, 2);
     surface->clearSurface();
@@ -178,6 +183,40 @@ void TestPlotSurface::slowDrawingShowsUntilAForeignRepaint()
     // The mapping and the pen stay: drawing goes on normally after the loss.
     surface->plotPoint(2, 2);
     QVERIFY(inkNear(surface->image(), 2, 2));
+}
+
+void TestPlotSurface::coveringAndUncoveringTheWindow_data()
+{
+    QTest::addColumn<bool>("retain");
+    QTest::newRow("fast computer keeps the drawing") << true;
+    QTest::newRow("slow computer loses the uncovered part") << false;
+}
+
+void TestPlotSurface::coveringAndUncoveringTheWindow()
+{
+    QFETCH(bool, retain);
+    QWidget window;
+    window.resize(200, 200);
+    surface->setParent(&window);
+    surface->move(20, 30);
+    surface->setRetainDrawing(retain);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    surface->drawSegment(0, 2, 10, 2);
+    surface->drawSegment(0, 8, 10, 8);
+    QCoreApplication::processEvents();
+
+    // Another window lay over the lower half of the chart and has gone: the window system
+    // reports that area (in window coordinates) exposed.
+    QExposeEvent uncovered(QRegion(0, 30 + 80, 200, 90));
+    QCoreApplication::sendEvent(window.windowHandle(), &uncovered);
+    QCoreApplication::processEvents();
+    const QImage image = surface->image();
+    QVERIFY(inkNear(image, 5, 8));
+    QCOMPARE(inkNear(image, 5, 2), retain);
+    const QImage shown = surface->grab().toImage();
+    QCOMPARE(inkAround(shown, chartPixel(shown, 5, 2)), retain);
+    surface->setParent(nullptr);
 }
 
 void TestPlotSurface::switchingRetentionNeitherClearsNorRedraws()
