@@ -2,6 +2,7 @@
 # Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) in
 # build-fuzz/ and runs each for a bounded number of inputs on a copy of its seed corpus, so the
 # repository is never written. Fails on any finding; findings are kept in build-fuzz/findings/.
+# Then runs the short soak of the main window (tests/soak) under the same sanitizers.
 #   FUZZ_RUNS  inputs per target (default 500000, about a minute each on 2 cores)
 #   FUZZ_SEED  libFuzzer's random seed (default 1, so a run can be repeated)
 set -euo pipefail
@@ -39,3 +40,9 @@ for target in numericvalue draw; do
     corpus=$(find "$work/$target" -type f | wc -l)
     echo "fuzz $target: $executed executions in $((SECONDS - start)) s, seed $seed, corpus $corpus inputs, no finding"
 done
+
+# The short soak of the main window under the same sanitizers (gcc, like the other sanitizer tree).
+cmake -S . -B build-soak-sanitize -DCMAKE_BUILD_TYPE=Debug -DPRODUCTION_LAB_BENCH=OFF \
+    "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+cmake --build build-soak-sanitize -j "$(nproc)" --target tst_soak
+QT_QPA_PLATFORM=offscreen build-soak-sanitize/bin/tst_soak
