@@ -1,6 +1,6 @@
 // Fuzzes the numeric value of a text and the number texts of the report. Aborts when the value
-// differs from the reference reading, changes with blanks, tabs or line feeds inserted, is not
-// finite or is a negative zero, or when a number text of it is malformed, differs from the
+// differs from the reference reading, changes with blanks, tabs or line feeds inserted or with a
+// character that ends a number appended, is not finite or is a negative zero, or when a number text of it is malformed, differs from the
 // reference text or does not read back.
 #include "analysis/numbertext.h"
 #include "analysis/numericvalue.h"
@@ -95,6 +95,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         fail("value differs from the reference reading", text);
     if (!same(value, analysis::numericValue(withBlanks(text))))
         fail("value changes when blanks are inserted", text);
+    // Reading stops at the first character that cannot continue a number.
+    for (const char *stop : { "x", ",", "\r", "\xc2\xa0" }) {
+        if (!same(value, analysis::numericValue(std::string(text) + stop)))
+            fail("value changes when a character that ends a number follows", text);
+    }
     if (value)
         checkNumberTexts(*value, text);
     return 0;
