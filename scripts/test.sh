@@ -13,3 +13,4 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DPRODUCTION_LAB_UI=OFF -D
 cmake --build build-sanitize -j "$(nproc)"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+scripts/fuzz.sh
