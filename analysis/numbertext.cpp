@@ -3,7 +3,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 namespace analysis {
 
@@ -29,18 +28,26 @@ std::string patternText(double value, NumberPattern pattern, std::string_view de
     if (!std::isfinite(value))
         return {};
 
-    // Exact halves at two decimals are the doubles whose eighths are odd (x.125, x.375, ...):
-    // moving them one step away from zero makes the correctly rounded text round them away.
-    if (std::fmod(std::fabs(value) * 8, 2) == 1)
-        value
-            = std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
-
-    // Up to 309 integer digits, a sign, the point and two decimals.
+    // Up to 309 integer digits, the point and three decimals.
     std::array<char, 400> buffer {};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                      std::fabs(value), std::chars_format::fixed, 2);
-    const std::string_view digits(buffer.data(),
+    const double magnitude = std::fabs(value);
+    std::string_view digits;
+    // Exact halves at two decimals are the doubles whose eighths are odd: x.125, x.375, x.625 and
+    // x.875, whose three decimals are exact. Rounding them away from zero drops the final 5 and
+    // raises the hundredth (2 or 7) by one, which never carries. Every other value is rounded
+    // correctly by to_chars itself.
+    if (std::fmod(magnitude * 8, 2) == 1) {
+        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                          std::chars_format::fixed, 3);
+        ++*(result.ptr - 2);
+        digits = std::string_view(buffer.data(),
+                                  static_cast<std::size_t>(result.ptr - 1 - buffer.data()));
+    } else {
+        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                          std::chars_format::fixed, 2);
+        digits = std::string_view(buffer.data(),
                                   static_cast<std::size_t>(result.ptr - buffer.data()));
+    }
 
     const std::size_t point = digits.find('.');
     std::string_view integerPart = digits.substr(0, point);

@@ -1,7 +1,6 @@
 #include "fuzz/checks/oracle.h"
 
 #include "fuzz/checks/captions.h"
-#include "fuzz/checks/knownfaults.h"
 #include "fuzz/checks/reference.h"
 
 #include <cfloat>
@@ -90,8 +89,6 @@ public:
 
     std::string pattern(double value, bool leadingZero)
     {
-        if (knownfaults::hitsWideHalfRounding(value))
-            value = knownfaults::asFormattedByWideHalfRounding(value);
         return referencePattern(value, leadingZero, in.decimalSeparator);
     }
 

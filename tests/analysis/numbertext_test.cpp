@@ -42,6 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PatternCase { "RoundsUpToInteger", 9.999, lead, ".", "10." },
                       PatternCase { "ExactHalfAwayFromZero", 0.125, lead, ".", "0.13" },
                       PatternCase { "NegativeExactHalfAwayFromZero", -0.375, lead, ".", "-0.38" },
+                      PatternCase { "ExactHalfOfALargeValue", 0x1p46 + 0.625, lead, ".",
+                                    "70368744177664.63" },
                       PatternCase { "Negative", -0.6, lead, ".", "-0.6" },
                       PatternCase { "NegativeRoundingToZeroHasNoSign", -0.001, lead, ".", "0." },
                       PatternCase { "NegativeZero", -0.0, lead, ".", "0." },
