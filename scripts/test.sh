@@ -1,16 +1,33 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds everything and runs every test:
 #   1. the whole project (Release) with CTest;
-#   2. the computation layer and its tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+#   2. the computation layer and its tests under AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. the fuzz targets for a bounded number of inputs, and the short soak of the main window,
+#      under the same sanitizers (scripts/fuzz.sh).
+# Any failure stops the script with a non-zero status; a full pass ends with one summary line.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+logs=$(mktemp -d)
+trap 'rm -rf "$logs"' EXIT
+passed=0
+# Runs ctest on a build tree and adds its number of tests to the count.
+run_ctest() {
+    ctest --test-dir "$1" --output-on-failure -j "$(nproc)" | tee "$logs/ctest.log"
+    passed=$((passed + $(sed -n 's/.* tests failed out of \([0-9]*\)$/\1/p' "$logs/ctest.log")))
+}
+
 scripts/setup.sh
 scripts/build.sh
-ctest --test-dir build --output-on-failure -j "$(nproc)"
+run_ctest build
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DPRODUCTION_LAB_UI=OFF -DPRODUCTION_LAB_BENCH=OFF \
     "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake --build build-sanitize -j "$(nproc)"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
-scripts/fuzz.sh
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest build-sanitize
+
+scripts/fuzz.sh | tee "$logs/fuzz.log"
+# Each fuzz target that ends without a finding, and the soak, count as one test each.
+passed=$((passed + $(grep -c '^fuzz .* no finding$' "$logs/fuzz.log") + 1))
+
+echo "Summary: $passed passed, 0 failed"
