@@ -13,8 +13,7 @@ namespace analysis {
 class DrawContext
 {
 public:
-    DrawContext(const DrawInputs &inputs, std::size_t expectedEffects)
-        : inputs(inputs)
+    DrawContext(const DrawInputs &inputs, std::size_t expectedEffects) : inputs(inputs)
     {
         outcome.effects.reserve(expectedEffects);
     }
@@ -27,7 +26,8 @@ public:
     bool ok() const { return !arithmetic.fault(); }
 
     /// Appends `effect` unless a fault has ended the Draw.
-    template <typename Operation> void emit(Operation &&effect)
+    template<typename Operation>
+    void emit(Operation &&effect)
     {
         if (ok())
             outcome.effects.emplace_back(std::forward<Operation>(effect));
@@ -39,9 +39,9 @@ public:
     {
         const float chartX = arithmetic.toChart(x);
         const float chartY = arithmetic.toChart(y);
-        emit(SetPenWidth { pixels });
-        emit(PlotPoint { chartX, chartY });
-        emit(SetPenWidth { 1 });
+        emit(SetPenWidth{ pixels });
+        emit(PlotPoint{ chartX, chartY });
+        emit(SetPenWidth{ 1 });
     }
 
     DrawOutcome finish() &&

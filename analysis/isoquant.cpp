@@ -22,7 +22,7 @@ void cobbDouglasScan(DrawContext &context)
         if (!context.ok())
             return;
         if (scanY < 10 && scanY > 0)
-            context.emit(PlotPoint { static_cast<float>(scanX), static_cast<float>(scanY) });
+            context.emit(PlotPoint{ static_cast<float>(scanX), static_cast<float>(scanY) });
         const double cost = calc.add(calc.multiply(scanX, priceX), calc.multiply(scanY, priceY));
         if (!context.ok())
             return;
@@ -40,8 +40,8 @@ void cobbDouglasScan(DrawContext &context)
 void fixedProportionsIsoquant(DrawContext &context)
 {
     const float corner = context.arithmetic.toChart(context.level);
-    context.emit(DrawSegment { corner, corner, corner, 10 });
-    context.emit(DrawSegment { corner, corner, 10, corner });
+    context.emit(DrawSegment{ corner, corner, corner, 10 });
+    context.emit(DrawSegment{ corner, corner, 10, corner });
 }
 
 } // namespace analysis

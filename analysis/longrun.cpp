@@ -33,7 +33,7 @@ void drawIsocost(DrawContext &context)
     const double interceptY = calc.divide(context.minCost, context.priceY());
     const float x = calc.toChart(interceptX);
     const float y = calc.toChart(interceptY);
-    context.emit(DrawSegment { x, 0, 0, y });
+    context.emit(DrawSegment{ x, 0, 0, y });
 }
 
 } // namespace
@@ -41,10 +41,10 @@ void drawIsocost(DrawContext &context)
 void longRunChoice(DrawContext &context)
 {
     CheckedArithmetic &calc = context.arithmetic;
-    context.emit(SetCaption {
-        ResultLabel::Heading,
-        "The technology which minimalizes the costs requires the inputs X and Y in these "
-        "quantities:" });
+    context.emit(SetCaption{
+            ResultLabel::Heading,
+            "The technology which minimalizes the costs requires the inputs X and Y in these "
+            "quantities:" });
 
     switch (context.inputs.technology) {
     case TechnologyType::PerfectSubstitutes:

@@ -29,7 +29,7 @@ std::string patternText(double value, NumberPattern pattern, std::string_view de
         return {};
 
     // Up to 309 integer digits, the point and three decimals.
-    std::array<char, 400> buffer {};
+    std::array<char, 400> buffer{};
     const double magnitude = std::fabs(value);
     std::string_view digits;
     // Exact halves at two decimals are the doubles whose eighths are odd: x.125, x.375, x.625 and
@@ -78,17 +78,17 @@ std::string plainNumberText(double value, std::string_view decimalSeparator)
 
     const double magnitude = std::fabs(value);
     const bool exponentForm = magnitude >= 1e15 || magnitude < 1e-4;
-    std::array<char, 400> buffer {};
-    const auto result
-        = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                        exponentForm ? std::chars_format::scientific : std::chars_format::fixed);
+    std::array<char, 400> buffer{};
+    const auto result =
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                          exponentForm ? std::chars_format::scientific : std::chars_format::fixed);
     for (char *c = buffer.data(); c != result.ptr; ++c) {
         if (*c == 'e')
             *c = 'E';
     }
     return withSeparator(
-        std::string_view(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())),
-        decimalSeparator);
+            std::string_view(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())),
+            decimalSeparator);
 }
 
 } // namespace analysis

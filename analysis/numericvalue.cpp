@@ -14,11 +14,7 @@ namespace {
 class Cursor
 {
 public:
-    explicit Cursor(std::string_view text)
-        : text(text)
-    {
-        skipBlanks();
-    }
+    explicit Cursor(std::string_view text) : text(text) { skipBlanks(); }
 
     /// The current character, or 0 at the end (an embedded 0 byte also stops every reader).
     char peek() const { return at < text.size() ? text[at] : '\0'; }
@@ -157,8 +153,8 @@ std::optional<double> numericValue(std::string_view text)
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
-        const std::int64_t magnitude
-            = (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponent;
+        const std::int64_t magnitude =
+                (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponent;
         if (magnitude > 0)
             return std::nullopt;
         return 0.0; // too small for a double: underflows to 0

@@ -11,10 +11,10 @@ void writeSlope(DrawContext &context)
     const double slope = calc.divide(context.priceX(), context.priceY());
     if (!context.ok())
         return;
-    context.emit(SetCaption {
-        ResultLabel::Slope,
-        "The slope of the isocost line is : " + std::string(" - ")
-            + patternText(slope, NumberPattern::LeadingZero, context.inputs.decimalSeparator) });
+    context.emit(SetCaption{ ResultLabel::Slope,
+                             "The slope of the isocost line is : " + std::string(" - ")
+                                     + patternText(slope, NumberPattern::LeadingZero,
+                                                   context.inputs.decimalSeparator) });
 }
 
 void writeReport(DrawContext &context, double scale, double quantity)
@@ -22,7 +22,7 @@ void writeReport(DrawContext &context, double scale, double quantity)
     CheckedArithmetic &calc = context.arithmetic;
     const std::string &separator = context.inputs.decimalSeparator;
 
-    context.emit(ShowLabel { ResultLabel::Heading });
+    context.emit(ShowLabel{ ResultLabel::Heading });
 
     const double shownX = calc.multiply(scale, context.bestX);
     const double shownY = calc.multiply(scale, context.bestY);
@@ -42,15 +42,15 @@ void writeReport(DrawContext &context, double scale, double quantity)
     line += ". Cost = ";
     line += patternText(shownCost, NumberPattern::LeadingZero, separator);
     line += '\r';
-    context.emit(AppendToCaption { ResultLabel::ResultList, std::move(line) });
+    context.emit(AppendToCaption{ ResultLabel::ResultList, std::move(line) });
 
     const double averageCost = calc.divide(context.minCost, quantity);
     if (!context.ok())
         return;
-    context.emit(
-        SetCaption { ResultLabel::AverageCost,
-                     "The average cost of production is : "
-                         + patternText(averageCost, NumberPattern::NoLeadingZero, separator) });
+    context.emit(SetCaption{
+            ResultLabel::AverageCost,
+            "The average cost of production is : "
+                    + patternText(averageCost, NumberPattern::NoLeadingZero, separator) });
 }
 
 } // namespace analysis

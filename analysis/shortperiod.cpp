@@ -41,8 +41,8 @@ void perfectSubstitutes(DrawContext &context, double fixedY, double q)
 bool fixedProportions(DrawContext &context, double fixedY, double q)
 {
     if (fixedY < q) {
-        context.emit(AppendToCaption { ResultLabel::ResultList,
-                                       "Obtaining such a production is impossible.\r" });
+        context.emit(AppendToCaption{ ResultLabel::ResultList,
+                                      "Obtaining such a production is impossible.\r" });
         return false;
     }
     context.bestY = fixedY;
@@ -73,9 +73,9 @@ void shortPeriodChoice(DrawContext &context)
     const double fixedY = calc.read(context.inputs.fixedY);
     if (!context.ok())
         return;
-    context.emit(SetCaption { ResultLabel::Heading,
-                              "Given the fixed level of Y, the technology which minimalizes the "
-                              "costs requires:" });
+    context.emit(SetCaption{ ResultLabel::Heading,
+                             "Given the fixed level of Y, the technology which minimalizes the "
+                             "costs requires:" });
 
     const double q = calc.multiply(context.level, 1000);
     context.level = q;

@@ -7,7 +7,7 @@ namespace analysis {
 bool isKnownTechnology(TechnologyType type)
 {
     return type == TechnologyType::PerfectSubstitutes || type == TechnologyType::FixedProportions
-        || type == TechnologyType::CobbDouglas;
+            || type == TechnologyType::CobbDouglas;
 }
 
 TechnologyParameters loadParameters(TechnologyType type, const DrawInputs &inputs,

@@ -22,7 +22,7 @@ struct Control
     Kind kind;
     const char *caption;
     int left, top, width, height; ///< twips
-    int container;                ///< index of the frame holding it, -1 for the window
+    int container; ///< index of the frame holding it, -1 for the window
     bool hidden = false;
 };
 
@@ -82,32 +82,33 @@ int main(int argc, char *argv[])
     QWidget *area1 = client(&form1, 9600, 6210);
     form1.setCentralWidget(area1);
     build(area1,
-        {
-            { Kind::Label, "Level of production", 480, 3840, 1635, 375, -1 },
-            { Kind::Text, "3000", 2295, 3840, 600, 285, -1 },
-            { Kind::Label, "Price of input X", 480, 4380, 1335, 375, -1 },
-            { Kind::Text, "6", 2295, 4320, 600, 285, -1 },
-            { Kind::Label, "Price of input Y", 480, 4860, 1335, 255, -1 },
-            { Kind::Text, "10", 2295, 4800, 600, 285, -1 },
-            { Kind::Label, "Fixed level of input Y", 120, 5280, 1995, 255, -1, true },
-            { Kind::Text, "2500", 2295, 5220, 600, 285, -1, true },
-            { Kind::Button, "Draw", 3945, 3840, 975, 375, -1 },
-            { Kind::Button, "Clear", 3960, 4320, 975, 405, -1 },
-            { Kind::Frame, "Isoquants", 5820, 3300, 3165, 2580, -1 },
-            { Kind::Option, "Perfect substitutes", 600, 660, 2505, 330, 10 },
-            { Kind::Option, "Fixed proportions", 600, 1020, 1860, 330, 10 },
-            { Kind::Option, "Cobb-Douglas", 600, 1380, 2415, 330, 10 },
-            { Kind::Chart, "", 675, 270, 2000, 2000, -1 },
-            { Kind::Label, "Y", 360, 420, 195, 315, -1 },
-            { Kind::Label, "X", 2400, 2460, 255, 255, -1 },
-            { Kind::Label,
-                "The technology which minimalizes the costs requires the inputs X and Y in these "
-                "quantities:",
-                3900, 120, 4515, 465, -1, true },
-            { Kind::Label, "", 2880, 660, 6675, 1935, -1 },
-            { Kind::Label, "", 480, 2820, 3615, 255, -1 },
-            { Kind::Label, "", 4860, 2820, 3675, 375, -1 },
-        });
+          {
+                  { Kind::Label, "Level of production", 480, 3840, 1635, 375, -1 },
+                  { Kind::Text, "3000", 2295, 3840, 600, 285, -1 },
+                  { Kind::Label, "Price of input X", 480, 4380, 1335, 375, -1 },
+                  { Kind::Text, "6", 2295, 4320, 600, 285, -1 },
+                  { Kind::Label, "Price of input Y", 480, 4860, 1335, 255, -1 },
+                  { Kind::Text, "10", 2295, 4800, 600, 285, -1 },
+                  { Kind::Label, "Fixed level of input Y", 120, 5280, 1995, 255, -1, true },
+                  { Kind::Text, "2500", 2295, 5220, 600, 285, -1, true },
+                  { Kind::Button, "Draw", 3945, 3840, 975, 375, -1 },
+                  { Kind::Button, "Clear", 3960, 4320, 975, 405, -1 },
+                  { Kind::Frame, "Isoquants", 5820, 3300, 3165, 2580, -1 },
+                  { Kind::Option, "Perfect substitutes", 600, 660, 2505, 330, 10 },
+                  { Kind::Option, "Fixed proportions", 600, 1020, 1860, 330, 10 },
+                  { Kind::Option, "Cobb-Douglas", 600, 1380, 2415, 330, 10 },
+                  { Kind::Chart, "", 675, 270, 2000, 2000, -1 },
+                  { Kind::Label, "Y", 360, 420, 195, 315, -1 },
+                  { Kind::Label, "X", 2400, 2460, 255, 255, -1 },
+                  { Kind::Label,
+                    "The technology which minimalizes the costs requires the inputs X and Y in "
+                    "these "
+                    "quantities:",
+                    3900, 120, 4515, 465, -1, true },
+                  { Kind::Label, "", 2880, 660, 6675, 1935, -1 },
+                  { Kind::Label, "", 480, 2820, 3615, 255, -1 },
+                  { Kind::Label, "", 4860, 2820, 3675, 375, -1 },
+          });
     QMenu *file = form1.menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("&Exit"));
     QMenu *parametres = form1.menuBar()->addMenu(QStringLiteral("&Parametres"));
@@ -125,37 +126,38 @@ int main(int argc, char *argv[])
     form5.setWindowTitle(QStringLiteral("General parametres"));
     QWidget *area5 = client(&form5, 8100, 4200);
     build(area5,
-        {
-            { Kind::Frame, "Computer category", 1305, 2475, 2985, 1320, -1 },
-            { Kind::Option, "Fast computer", 405, 360, 1590, 330, 0 },
-            { Kind::Option, "Slow computer", 405, 855, 1860, 330, 0 },
-            { Kind::Button, "OK - Activate the changes", 4905, 2745, 2760, 780, -1 },
-        });
+          {
+                  { Kind::Frame, "Computer category", 1305, 2475, 2985, 1320, -1 },
+                  { Kind::Option, "Fast computer", 405, 360, 1590, 330, 0 },
+                  { Kind::Option, "Slow computer", 405, 855, 1860, 330, 0 },
+                  { Kind::Button, "OK - Activate the changes", 4905, 2745, 2760, 780, -1 },
+          });
     QMainWindow form4;
     form4.setWindowTitle(QStringLiteral("Parametres of the isoquants"));
     form4.menuBar()->addAction(QStringLiteral("&Activate the changes"));
     QWidget *area4 = client(&form4, 8490, 6000);
     form4.setCentralWidget(area4);
     build(area4,
-        {
-            { Kind::Frame, "Linear", 1860, 360, 2895, 1860, -1 },
-            { Kind::Label, "Prod = a X + b Y", 660, 420, 1635, 195, 0 },
-            { Kind::Label, "a =", 1260, 840, 375, 390, 0 },
-            { Kind::Text, "1", 1680, 780, 480, 285, 0 },
-            { Kind::Label, "b =", 1260, 1260, 375, 390, 0 },
-            { Kind::Text, "1", 1680, 1200, 480, 285, 0 },
-            { Kind::Frame, "Fixed proportions", 4980, 300, 2955, 1920, -1 },
-            { Kind::Label,
-                "1 unit of X should be used with 1 unit of Y in order to obtain 1 unit of output",
-                540, 660, 1725, 1050, 6 },
-            { Kind::Frame, "Cobb-Douglas", 1860, 2640, 2895, 1860, -1 },
-            { Kind::Label, "Prod = X ^ a * Y ^ b", 600, 360, 1815, 315, 8 },
-            { Kind::Label, "a =", 1080, 780, 375, 390, 8 },
-            { Kind::Text, ".7", 1500, 720, 555, 285, 8 },
-            { Kind::Label, "b =", 1080, 1200, 375, 390, 8 },
-            { Kind::Text, ".3", 1500, 1140, 555, 285, 8 },
-            { Kind::Button, "Restore defaults", 3960, 5100, 1950, 735, -1 },
-        });
+          {
+                  { Kind::Frame, "Linear", 1860, 360, 2895, 1860, -1 },
+                  { Kind::Label, "Prod = a X + b Y", 660, 420, 1635, 195, 0 },
+                  { Kind::Label, "a =", 1260, 840, 375, 390, 0 },
+                  { Kind::Text, "1", 1680, 780, 480, 285, 0 },
+                  { Kind::Label, "b =", 1260, 1260, 375, 390, 0 },
+                  { Kind::Text, "1", 1680, 1200, 480, 285, 0 },
+                  { Kind::Frame, "Fixed proportions", 4980, 300, 2955, 1920, -1 },
+                  { Kind::Label,
+                    "1 unit of X should be used with 1 unit of Y in order to obtain 1 unit of "
+                    "output",
+                    540, 660, 1725, 1050, 6 },
+                  { Kind::Frame, "Cobb-Douglas", 1860, 2640, 2895, 1860, -1 },
+                  { Kind::Label, "Prod = X ^ a * Y ^ b", 600, 360, 1815, 315, 8 },
+                  { Kind::Label, "a =", 1080, 780, 375, 390, 8 },
+                  { Kind::Text, ".7", 1500, 720, 555, 285, 8 },
+                  { Kind::Label, "b =", 1080, 1200, 375, 390, 8 },
+                  { Kind::Text, ".3", 1500, 1140, 555, 285, 8 },
+                  { Kind::Button, "Restore defaults", 3960, 5100, 1950, 735, -1 },
+          });
 
     form1.show();
     return app.exec();

@@ -61,6 +61,6 @@ BENCHMARK(numericValueOfLongText);
 
 int main(int argc, char **argv)
 {
-    return runAndCompare(
-        argc, argv, { { "drawDefaultCobbDouglas", "bareScanArithmetic", 1.5, {} } });
+    return runAndCompare(argc, argv,
+                         { { "drawDefaultCobbDouglas", "bareScanArithmetic", 1.5, {} } });
 }

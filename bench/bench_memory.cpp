@@ -24,8 +24,8 @@ int main(int argc, char **argv)
     const long afterDraws = residentKib();
     const auto clearStart = std::chrono::steady_clock::now();
     session.clearAndRepaint();
-    const std::chrono::duration<double, std::milli> clearTime
-        = std::chrono::steady_clock::now() - clearStart;
+    const std::chrono::duration<double, std::milli> clearTime =
+            std::chrono::steady_clock::now() - clearStart;
     const long afterClear = residentKib();
     session.verify();
 
@@ -33,9 +33,9 @@ int main(int argc, char **argv)
     std::printf("RSS after start-up          %8.1f MiB\n", mib(startUp));
     std::printf("RSS after %d Draws       %8.1f MiB\n", draws, mib(afterDraws));
     std::printf("RSS after Clear             %8.1f MiB  (Clear and its repaint took %.2f ms)\n",
-        mib(afterClear), clearTime.count());
+                mib(afterClear), clearTime.count());
     const bool met = afterClear - startUp <= allowanceKib;
     std::printf("after Clear - after start-up %+7.1f MiB  goal <= +2.0 MiB: %s\n",
-        mib(afterClear - startUp), met ? "met" : "MISSED");
+                mib(afterClear - startUp), met ? "met" : "MISSED");
     return met ? 0 : 2;
 }

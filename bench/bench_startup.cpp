@@ -25,7 +25,7 @@ struct Probe
 {
     const char *name;
     const char *executable; ///< beside this one
-    bool paints;            ///< reports its RSS at the first paint
+    bool paints; ///< reports its RSS at the first paint
     std::vector<double> wallMs, peakMib, firstPaintMib;
 };
 
@@ -36,7 +36,7 @@ struct Sample
 
 std::string besideSelf(const char *name)
 {
-    std::array<char, 4096> self {};
+    std::array<char, 4096> self{};
     const ssize_t n = readlink("/proc/self/exe", self.data(), self.size() - 1);
     std::string path = n > 0 ? std::string(self.data(), std::size_t(n)) : std::string("./x");
     return path.substr(0, path.rfind('/') + 1) + name;
@@ -63,8 +63,8 @@ Sample runOnce(const std::string &path)
     }
     close(out[1]);
     std::string output;
-    std::array<char, 256> chunk {};
-    pollfd readable { out[0], POLLIN, 0 };
+    std::array<char, 256> chunk{};
+    pollfd readable{ out[0], POLLIN, 0 };
     while (true) {
         const int ready = poll(&readable, 1, 20000);
         if (ready == 0) {
@@ -81,7 +81,7 @@ Sample runOnce(const std::string &path)
     }
     close(out[0]);
     int status = 0;
-    rusage usage {};
+    rusage usage{};
     wait4(child, &status, 0, &usage);
     const auto end = std::chrono::steady_clock::now();
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
@@ -110,7 +110,7 @@ double median(std::vector<double> v)
 /// Judges the program's samples against the bare window's: the median of the ratios of the
 /// two runs of each round, which shared the machine's load of that moment.
 void verdict(const char *what, const std::vector<double> &program, const std::vector<double> &bare,
-    double goal, const char *unit, bool &allMet)
+             double goal, const char *unit, bool &allMet)
 {
     std::vector<double> ratios;
     for (std::size_t i = 0; i < program.size() && i < bare.size(); ++i)
@@ -119,8 +119,8 @@ void verdict(const char *what, const std::vector<double> &program, const std::ve
     const bool met = ratio <= goal;
     allMet = allMet && met;
     std::printf(
-        "%-19s program %7.2f %s  bare window %7.2f %s  paired ratio %5.3f  goal <= %.2fx: %s\n",
-        what, median(program), unit, median(bare), unit, ratio, goal, met ? "met" : "MISSED");
+            "%-19s program %7.2f %s  bare window %7.2f %s  paired ratio %5.3f  goal <= %.2fx: %s\n",
+            what, median(program), unit, median(bare), unit, ratio, goal, met ? "met" : "MISSED");
 }
 
 } // namespace
@@ -141,10 +141,10 @@ int main(int argc, char **argv)
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
-    std::array<Probe, 3> probes { {
-        { "program", "startup_program", true, {}, {}, {} },
-        { "bare window", "startup_barewindow", true, {}, {}, {} },
-        { "bare application", "startup_bareapplication", false, {}, {}, {} },
+    std::array<Probe, 3> probes{ {
+            { "program", "startup_program", true, {}, {}, {} },
+            { "bare window", "startup_barewindow", true, {}, {}, {} },
+            { "bare application", "startup_bareapplication", false, {}, {}, {} },
     } };
     for (int round = 0; round < warmup + runs; ++round) {
         // Each round starts with a different probe, so none always follows the same one.
@@ -166,8 +166,8 @@ int main(int argc, char **argv)
     std::printf("platform %s, %d runs each (medians)\n", std::getenv("QT_QPA_PLATFORM"), runs);
     for (const Probe &p : probes) {
         std::printf("%-17s  start to exit %7.2f ms (min %7.2f)  peak RSS %6.1f MiB", p.name,
-            median(p.wallMs), *std::min_element(p.wallMs.begin(), p.wallMs.end()),
-            median(p.peakMib));
+                    median(p.wallMs), *std::min_element(p.wallMs.begin(), p.wallMs.end()),
+                    median(p.peakMib));
         if (p.paints)
             std::printf("  RSS at first paint %6.1f MiB", median(p.firstPaintMib));
         std::printf("\n");
@@ -175,7 +175,7 @@ int main(int argc, char **argv)
     bool allMet = true;
     verdict("start-up time", probes[0].wallMs, probes[1].wallMs, 1.15, "ms", allMet);
     verdict("RSS after start-up", probes[0].firstPaintMib, probes[1].firstPaintMib, 1.10, "MiB",
-        allMet);
+            allMet);
     verdict("peak RSS", probes[0].peakMib, probes[1].peakMib, 1.10, "MiB", allMet);
     return allMet ? 0 : 2;
 }

@@ -85,7 +85,7 @@ void computeAndPlotFloor(benchmark::State &state)
         painter.setPen(QPen(Qt::black, 0)); // cosmetic: one pixel per point
         painter.drawPoints(points.data(), int(points.size()));
         painter.drawLine(QPointF(minCost / priceX * scale, 10 * scale),
-            QPointF(0, (10 - minCost / priceY) * scale));
+                         QPointF(0, (10 - minCost / priceY) * scale));
         painter.end();
         cleanVectorState();
         doubleSink = minCost;
@@ -129,7 +129,7 @@ void plotDefaultDrawFloor(benchmark::State &state)
             points.emplace_back(point->x * scale, (10 - point->y) * scale);
         else if (const auto *segment = std::get_if<analysis::DrawSegment>(&effect))
             lines.emplace_back(segment->x1 * scale, (10 - segment->y1) * scale, segment->x2 * scale,
-                (10 - segment->y2) * scale);
+                               (10 - segment->y2) * scale);
     }
     for (auto _ : state) {
         image.fill(Qt::white);
@@ -151,12 +151,12 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int status = runAndCompare(argc, argv,
-        {
-            { "wholeDraw/0", "computeAndPlotFloor", 2.0, 1000.0 },
-            { "wholeDraw/1000", "wholeDraw/0", 1.2, {} },
-            { "wholeDraw/10000", "wholeDraw/0", 1.2, {} },
-            { "plotDefaultDraw", "plotDefaultDrawFloor", 2.0, {} },
-        });
+                                     {
+                                             { "wholeDraw/0", "computeAndPlotFloor", 2.0, 1000.0 },
+                                             { "wholeDraw/1000", "wholeDraw/0", 1.2, {} },
+                                             { "wholeDraw/10000", "wholeDraw/0", 1.2, {} },
+                                             { "plotDefaultDraw", "plotDefaultDrawFloor", 2.0, {} },
+                                     });
     sessions.clear();
     return status;
 }

@@ -22,10 +22,7 @@ public:
     };
     std::map<std::string, Times> times;
 
-    CollectingReporter()
-        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular)
-    {
-    }
+    CollectingReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) { }
 
     void ReportRuns(const std::vector<Run> &runs) override
     {
@@ -41,7 +38,7 @@ public:
             if (t.medians)
                 continue;
             if (median) {
-                t = Times { {}, {}, true };
+                t = Times{ {}, {}, true };
             }
             t.cpuNs.push_back(run.GetAdjustedCPUTime() * toNs);
             t.realNs.push_back(run.GetAdjustedRealTime() * toNs);
@@ -62,7 +59,7 @@ double median(std::vector<double> values)
 int runAndCompare(int argc, char **argv, const std::vector<Comparison> &comparisons)
 {
     // Defaults first: a flag given on the command line comes later and wins.
-    std::vector<char *> args { argv[0] };
+    std::vector<char *> args{ argv[0] };
     static char repetitions[] = "--benchmark_repetitions=7";
     static char interleave[] = "--benchmark_enable_random_interleaving=true";
     static char aggregatesOnly[] = "--benchmark_display_aggregates_only=true";
@@ -79,7 +76,7 @@ int runAndCompare(int argc, char **argv, const std::vector<Comparison> &comparis
 
     bool allMet = true;
     std::printf("\n%-34s %-34s %10s %10s %7s %7s  %s\n", "figure", "floor", "figure us", "floor us",
-        "ratio", "goal", "verdict (medians of CPU time; real time in brackets)");
+                "ratio", "goal", "verdict (medians of CPU time; real time in brackets)");
     for (const Comparison &c : comparisons) {
         const auto figure = reporter.times.find(c.figure), floor = reporter.times.find(c.floor);
         if (figure == reporter.times.end() || floor == reporter.times.end())
@@ -95,9 +92,9 @@ int runAndCompare(int argc, char **argv, const std::vector<Comparison> &comparis
         }
         allMet = allMet && met;
         std::printf("%-34s %-34s %10.1f %10.1f %7.2f  %s: %s [%.1f us / %.1f us]\n",
-            c.figure.c_str(), c.floor.c_str(), figureUs, floorUs, ratio, goal.c_str(),
-            met ? "met" : "MISSED", median(figure->second.realNs) / 1000,
-            median(floor->second.realNs) / 1000);
+                    c.figure.c_str(), c.floor.c_str(), figureUs, floorUs, ratio, goal.c_str(),
+                    met ? "met" : "MISSED", median(figure->second.realNs) / 1000,
+                    median(floor->second.realNs) / 1000);
     }
     std::fflush(stdout);
     return allMet ? 0 : 2;

@@ -24,13 +24,13 @@ protected:
             // Queued: the rest of the window paints and reaches the screen in the same pass,
             // before the event loop turns again and runs this.
             QMetaObject::invokeMethod(
-                QCoreApplication::instance(),
-                [] {
-                    std::printf("rss-after-first-paint-kib %ld\n", residentKib());
-                    std::fflush(stdout);
-                    QCoreApplication::quit();
-                },
-                Qt::QueuedConnection);
+                    QCoreApplication::instance(),
+                    [] {
+                        std::printf("rss-after-first-paint-kib %ld\n", residentKib());
+                        std::fflush(stdout);
+                        QCoreApplication::quit();
+                    },
+                    Qt::QueuedConnection);
         }
         return false;
     }
@@ -42,7 +42,7 @@ private:
 void installFirstPaintQuit()
 {
     QCoreApplication::instance()->installEventFilter(
-        new FirstPaintQuit(QCoreApplication::instance()));
+            new FirstPaintQuit(QCoreApplication::instance()));
 }
 
 } // namespace

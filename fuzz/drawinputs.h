@@ -15,7 +15,7 @@
 /// by a backslash and one more character ("\\" stands for one backslash).
 inline analysis::DrawInputs decodeDrawInputs(const std::uint8_t *data, std::size_t size)
 {
-    static const std::array<const char *, 7> separators {
+    static const std::array<const char *, 7> separators{
         ".",
         ",",
         "\xd9\xab", // Arabic decimal separator

@@ -1,7 +1,7 @@
 // Fuzzes the numeric value of a text and the number texts of the report. Aborts when the value
 // differs from the reference reading, changes with blanks, tabs or line feeds inserted or with a
-// character that ends a number appended, is not finite or is a negative zero, or when a number text of it is malformed, differs from the
-// reference text or does not read back.
+// character that ends a number appended, is not finite or is a negative zero, or when a number text
+// of it is malformed, differs from the reference text or does not read back.
 #include "analysis/numbertext.h"
 #include "analysis/numericvalue.h"
 #include "fuzz/checks/captions.h"
@@ -58,12 +58,14 @@ void checkNumberTexts(double value, std::string_view text)
 {
     using analysis::NumberPattern;
     for (const std::string_view separator : { ".", ",", "\xd9\xab" }) {
-        const std::string leading = analysis::patternText(value, NumberPattern::LeadingZero, separator);
+        const std::string leading =
+                analysis::patternText(value, NumberPattern::LeadingZero, separator);
         if (!checks::isPatternNumber(leading, true, separator))
             fail("malformed #0.## text", text);
         if (leading != checks::referencePattern(value, true, separator))
             fail("#0.## text differs from the reference", text);
-        const std::string bare = analysis::patternText(value, NumberPattern::NoLeadingZero, separator);
+        const std::string bare =
+                analysis::patternText(value, NumberPattern::NoLeadingZero, separator);
         if (!checks::isPatternNumber(bare, false, separator))
             fail("malformed ##.## text", text);
         if (bare != checks::referencePattern(value, false, separator))

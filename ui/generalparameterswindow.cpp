@@ -8,8 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-GeneralParametersWindow::GeneralParametersWindow(QWidget *parent)
-    : QWidget(parent, Qt::Window)
+GeneralParametersWindow::GeneralParametersWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(tr("General parametres"));

@@ -22,9 +22,8 @@ QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *paren
 } // namespace
 
 IsoquantParametersWindow::IsoquantParametersWindow(
-    std::function<analysis::TechnologyType()> selectedTechnology, QWidget *parent)
-    : QMainWindow(parent)
-    , selectedTechnology(std::move(selectedTechnology))
+        std::function<analysis::TechnologyType()> selectedTechnology, QWidget *parent)
+    : QMainWindow(parent), selectedTechnology(std::move(selectedTechnology))
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(tr("Parametres of the isoquants"));
@@ -44,7 +43,8 @@ IsoquantParametersWindow::IsoquantParametersWindow(
 
     auto *linear = makeFrame(QStringLiteral("Frame1_0"), tr("Linear"), client);
     placeInTwips(linear, 1860, 360, 2895, 1860);
-    placeInTwips(makeLabel(QStringLiteral("Label2"), tr("Prod = a X + b Y"), linear), 660, 420, 1635, 195);
+    placeInTwips(makeLabel(QStringLiteral("Label2"), tr("Prod = a X + b Y"), linear), 660, 420,
+                 1635, 195);
     placeInTwips(makeLabel(QStringLiteral("Label6"), tr("a ="), linear), 1260, 840, 375, 390);
     text1 = makeText(QStringLiteral("Text1"), QStringLiteral("1"), linear);
     placeInTwips(text1, 1680, 780, 480, 285);
@@ -55,13 +55,15 @@ IsoquantParametersWindow::IsoquantParametersWindow(
     auto *fixed = makeFrame(QStringLiteral("Frame1_1"), tr("Fixed proportions"), client);
     placeInTwips(fixed, 4980, 300, 2955, 1920);
     placeInTwips(makeLabel(QStringLiteral("Label3"),
-                     tr("1 unit of X should be used with 1 unit of Y in order to obtain 1 unit of output"),
-                     fixed),
-        540, 660, 1725, 1050);
+                           tr("1 unit of X should be used with 1 unit of Y in order to obtain 1 "
+                              "unit of output"),
+                           fixed),
+                 540, 660, 1725, 1050);
 
     auto *cobbDouglas = makeFrame(QStringLiteral("Frame1_2"), tr("Cobb-Douglas"), client);
     placeInTwips(cobbDouglas, 1860, 2640, 2895, 1860);
-    placeInTwips(makeLabel(QStringLiteral("Label7"), tr("Prod = X ^ a * Y ^ b"), cobbDouglas), 600, 360, 1815, 315);
+    placeInTwips(makeLabel(QStringLiteral("Label7"), tr("Prod = X ^ a * Y ^ b"), cobbDouglas), 600,
+                 360, 1815, 315);
     placeInTwips(makeLabel(QStringLiteral("Label9"), tr("a ="), cobbDouglas), 1080, 780, 375, 390);
     text3 = makeText(QStringLiteral("Text3"), QStringLiteral(".7"), cobbDouglas);
     placeInTwips(text3, 1500, 720, 555, 285);

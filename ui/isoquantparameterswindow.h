@@ -23,7 +23,7 @@ class IsoquantParametersWindow : public QMainWindow
 public:
     /// `selectedTechnology` tells which technology the main window has selected right now.
     explicit IsoquantParametersWindow(std::function<analysis::TechnologyType()> selectedTechnology,
-        QWidget *parent = nullptr);
+                                      QWidget *parent = nullptr);
 
     /// Enables the frame of `technology` and disables the other two.
     void enableFrameOf(analysis::TechnologyType technology);
@@ -34,7 +34,7 @@ private:
     void command1Clicked();
 
     std::function<analysis::TechnologyType()> selectedTechnology;
-    std::array<QGroupBox *, 3> frame1 {}; ///< indexed by technology - 1
+    std::array<QGroupBox *, 3> frame1{}; ///< indexed by technology - 1
     QLineEdit *text1 = nullptr;
     QLineEdit *text2 = nullptr;
     QLineEdit *text3 = nullptr;

@@ -28,7 +28,7 @@
 #include <variant>
 
 #if defined(__GLIBC__)
-#include <malloc.h>
+#  include <malloc.h>
 #endif
 
 namespace {
@@ -81,8 +81,7 @@ void releaseFreedMemory()
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent)
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Elements of the neoclassical theory of production"));
@@ -94,7 +93,8 @@ MainWindow::MainWindow(QWidget *parent)
     // window, then the isoquant-parameter window, both hidden.
     picture1->setUserCoordinates(0, 10, 10, 0);
     form5 = std::make_unique<GeneralParametersWindow>();
-    connect(form5.get(), &GeneralParametersWindow::categoryApplied, this, &MainWindow::categoryApplied);
+    connect(form5.get(), &GeneralParametersWindow::categoryApplied, this,
+            &MainWindow::categoryApplied);
     form4 = std::make_unique<IsoquantParametersWindow>([this] { return selectedTechnology(); });
     text1->setFocus();
 }
@@ -109,7 +109,7 @@ QString MainWindow::applicationTitle()
 QUrl MainWindow::helpBaseUrl()
 {
     const QString folder = QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/')
-        + QStringLiteral(PRODUCTION_LAB_HELP_DIR_FROM_BIN));
+                                           + QStringLiteral(PRODUCTION_LAB_HELP_DIR_FROM_BIN));
     return QUrl::fromLocalFile(folder + QLatin1Char('/'));
 }
 
@@ -157,7 +157,8 @@ void MainWindow::createControls()
         const char *caption;
         int top, width;
     } options[] = {
-        { analysis::TechnologyType::PerfectSubstitutes, QT_TR_NOOP("Perfect substitutes"), 660, 2505 },
+        { analysis::TechnologyType::PerfectSubstitutes, QT_TR_NOOP("Perfect substitutes"), 660,
+          2505 },
         { analysis::TechnologyType::FixedProportions, QT_TR_NOOP("Fixed proportions"), 1020, 1860 },
         { analysis::TechnologyType::CobbDouglas, QT_TR_NOOP("Cobb-Douglas"), 1380, 2415 },
     };
@@ -180,8 +181,9 @@ void MainWindow::createControls()
     placeInTwips(label9, 2400, 2460, 255, 255);
 
     label5 = makeLabel(QStringLiteral("Label5"),
-        tr("The technology which minimalizes the costs requires the inputs X and Y in these quantities:"),
-        client);
+                       tr("The technology which minimalizes the costs requires the inputs X and Y "
+                          "in these quantities:"),
+                       client);
     placeInTwips(label5, 3900, 120, 4515, 465);
     label5->hide();
     label4 = new ResultList(client);
@@ -211,7 +213,7 @@ void MainWindow::updateTabOrder()
 {
     // Tab enters the technology group at its selected button, so that button leads the group.
     QWidget *selected = option1->checkedButton();
-    QList<QWidget *> order { text1, text2, text3, picture1, command1, command2 };
+    QList<QWidget *> order{ text1, text2, text3, picture1, command1, command2 };
     if (selected)
         order << selected;
     for (QAbstractButton *button : option1->buttons())
@@ -240,19 +242,20 @@ void MainWindow::createMenus()
     mnuexit = item(mnufile, QStringLiteral("mnuexit"), tr("&Exit"), &QWidget::close);
     mnuparametres = menu(QStringLiteral("mnuparametres"), tr("&Parametres"));
     mnugenparam = item(mnuparametres, QStringLiteral("mnugenparam"), tr("&General"),
-        &MainWindow::mnugenparamTriggered);
+                       &MainWindow::mnugenparamTriggered);
     mnupreferences = item(mnuparametres, QStringLiteral("mnupreferences"), tr("&Isoquants"),
-        &MainWindow::mnupreferencesTriggered);
+                          &MainWindow::mnupreferencesTriggered);
     mnuderived = menu(QStringLiteral("mnuderived"), tr("&Issues"));
     mnushort = item(mnuderived, QStringLiteral("mnushort"), tr("&Short-period fixed quantity of Y"),
-        &MainWindow::mnushortTriggered);
+                    &MainWindow::mnushortTriggered);
     mnushort->setCheckable(true);
     mnuhelp = menu(QStringLiteral("mnuhelp"), tr("&Help"));
     mnuhow = item(mnuhelp, QStringLiteral("mnuhow"), tr("&How to use this software"),
-        &MainWindow::mnuhowTriggered);
+                  &MainWindow::mnuhowTriggered);
     mnuglossary = item(mnuhelp, QStringLiteral("mnuglossary"), tr("&Glossary"),
-        &MainWindow::mnuglossaryTriggered);
-    mnuabout = item(mnuhelp, QStringLiteral("mnuabout"), tr("&About..."), &MainWindow::mnuaboutTriggered);
+                       &MainWindow::mnuglossaryTriggered);
+    mnuabout = item(mnuhelp, QStringLiteral("mnuabout"), tr("&About..."),
+                    &MainWindow::mnuaboutTriggered);
 }
 
 analysis::TechnologyType MainWindow::selectedTechnology() const
@@ -283,30 +286,32 @@ void MainWindow::command1Clicked()
 void MainWindow::apply(const analysis::Effect &effect)
 {
     using namespace analysis;
-    std::visit(Overloaded {
-                   [this](const SetPenWidth &e) { picture1->setPenWidth(e.pixels); },
-                   [this](const PlotPoint &e) { picture1->plotPoint(e.x, e.y); },
-                   [this](const DrawSegment &e) { picture1->drawSegment(e.x1, e.y1, e.x2, e.y2); },
-                   [this](const SetCaption &e) {
-                       if (e.label == ResultLabel::ResultList)
-                           label4->setCaption(fromUtf8(e.text));
-                       else
-                           resultLabel(e.label)->setText(fromUtf8(e.text));
-                   },
-                   [this](const AppendToCaption &e) {
-                       if (e.label == ResultLabel::ResultList)
-                           label4->appendToCaption(fromUtf8(e.text));
-                       else
-                           resultLabel(e.label)->setText(resultLabel(e.label)->text() + fromUtf8(e.text));
-                   },
-                   [this](const ShowLabel &e) {
-                       if (e.label == ResultLabel::ResultList)
-                           label4->show();
-                       else
-                           resultLabel(e.label)->show();
-                   },
-               },
-        effect);
+    std::visit(
+            Overloaded{
+                    [this](const SetPenWidth &e) { picture1->setPenWidth(e.pixels); },
+                    [this](const PlotPoint &e) { picture1->plotPoint(e.x, e.y); },
+                    [this](const DrawSegment &e) { picture1->drawSegment(e.x1, e.y1, e.x2, e.y2); },
+                    [this](const SetCaption &e) {
+                        if (e.label == ResultLabel::ResultList)
+                            label4->setCaption(fromUtf8(e.text));
+                        else
+                            resultLabel(e.label)->setText(fromUtf8(e.text));
+                    },
+                    [this](const AppendToCaption &e) {
+                        if (e.label == ResultLabel::ResultList)
+                            label4->appendToCaption(fromUtf8(e.text));
+                        else
+                            resultLabel(e.label)->setText(resultLabel(e.label)->text()
+                                                          + fromUtf8(e.text));
+                    },
+                    [this](const ShowLabel &e) {
+                        if (e.label == ResultLabel::ResultList)
+                            label4->show();
+                        else
+                            resultLabel(e.label)->show();
+                    },
+            },
+            effect);
 }
 
 QLabel *MainWindow::resultLabel(analysis::ResultLabel label) const
@@ -364,15 +369,17 @@ void MainWindow::mnuglossaryTriggered()
 
 void MainWindow::mnuaboutTriggered()
 {
-    QMessageBox about(QMessageBox::NoIcon, applicationTitle(),
-        tr("Production Lab is teaching software on the neoclassical theory of production, used in "
-           "classes of microeconomics: it draws the isoquant of a level of production and the "
-           "isocost line of the cheapest way to produce it, for perfect substitutes, fixed "
-           "proportions and Cobb-Douglas technologies, in the long run and in the short period "
-           "with a fixed quantity of Y.\n\n"
-           "Written by the Production Lab developers, 2026. Version %1.")
-            .arg(QStringLiteral(PRODUCTION_LAB_VERSION)),
-        QMessageBox::Ok, this);
+    QMessageBox about(
+            QMessageBox::NoIcon, applicationTitle(),
+            tr("Production Lab is teaching software on the neoclassical theory of production, used "
+               "in "
+               "classes of microeconomics: it draws the isoquant of a level of production and the "
+               "isocost line of the cheapest way to produce it, for perfect substitutes, fixed "
+               "proportions and Cobb-Douglas technologies, in the long run and in the short period "
+               "with a fixed quantity of Y.\n\n"
+               "Written by the Production Lab developers, 2026. Version %1.")
+                    .arg(QStringLiteral(PRODUCTION_LAB_VERSION)),
+            QMessageBox::Ok, this);
     about.exec();
 }
 

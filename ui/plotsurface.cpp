@@ -24,8 +24,12 @@ enum Outside { Left = 1, Right = 2, Above = 4, Below = 8 };
 
 int outside(QPointF p, const QRectF &box)
 {
-    return (p.x() < box.left() ? Left : p.x() > box.right() ? Right : 0)
-        | (p.y() < box.top() ? Above : p.y() > box.bottom() ? Below : 0);
+    return (p.x() < box.left()            ? Left
+                    : p.x() > box.right() ? Right
+                                          : 0)
+            | (p.y() < box.top()              ? Above
+                       : p.y() > box.bottom() ? Below
+                                              : 0);
 }
 
 /// Cohen-Sutherland: the part of the segment a-b inside `box`, or nothing. Each crossing is
@@ -36,7 +40,7 @@ std::optional<std::pair<QPointF, QPointF>> clipSegment(QPointF a, QPointF b, con
     for (int round = 0; round < 8; ++round) {
         const int codeA = outside(a, box), codeB = outside(b, box);
         if ((codeA | codeB) == 0)
-            return std::pair { a, b };
+            return std::pair{ a, b };
         if (codeA & codeB)
             return std::nullopt;
         const int code = codeA ? codeA : codeB;
@@ -56,8 +60,7 @@ std::optional<std::pair<QPointF, QPointF>> clipSegment(QPointF a, QPointF b, con
 
 } // namespace
 
-PlotSurface::PlotSurface(QWidget *parent)
-    : QWidget(parent)
+PlotSurface::PlotSurface(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -73,7 +76,7 @@ void PlotSurface::setUserCoordinates(float left, float top, float right, float b
     if (!std::isfinite(w) || !std::isfinite(h) || w == 0 || h == 0)
         return;
     userToPixel = QTransform::fromTranslate(-left, -top)
-        * QTransform::fromScale(width() / w, height() / h);
+            * QTransform::fromScale(width() / w, height() / h);
     userCorners = { left, top, right, bottom };
 }
 
@@ -127,9 +130,10 @@ void PlotSurface::plotPixel(QPointF centre)
 void PlotSurface::fillPixel(QPoint pixel, QRgb ink)
 {
     const qreal ratio = buffer.devicePixelRatio();
-    const QRect device = QRect(QPoint(qRound(pixel.x() * ratio), qRound(pixel.y() * ratio)),
-                             QPoint(qRound((pixel.x() + 1) * ratio) - 1, qRound((pixel.y() + 1) * ratio) - 1))
-        & buffer.rect();
+    const QRect device =
+            QRect(QPoint(qRound(pixel.x() * ratio), qRound(pixel.y() * ratio)),
+                  QPoint(qRound((pixel.x() + 1) * ratio) - 1, qRound((pixel.y() + 1) * ratio) - 1))
+            & buffer.rect();
     for (int row = device.top(); row <= device.bottom(); ++row) {
         auto *line = reinterpret_cast<QRgb *>(buffer.scanLine(row));
         std::fill(line + device.left(), line + device.right() + 1, ink);
@@ -142,14 +146,17 @@ void PlotSurface::drawSegment(float x1, float y1, float x2, float y2)
     if (!finite(a) || !finite(b))
         return;
     const double margin = pen + 1.0;
-    const auto visible = clipSegment(a, b, QRectF(rect()).adjusted(-margin, -margin, margin, margin));
+    const auto visible =
+            clipSegment(a, b, QRectF(rect()).adjusted(-margin, -margin, margin, margin));
     if (!visible)
         return;
     QPainter &p = bufferPainter();
     p.setPen(QPen(palette().color(foregroundRole()), pen, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawLine(visible->first, visible->second);
-    markDrawn(QRectF(visible->first, visible->second).normalized().adjusted(-margin, -margin, margin, margin));
+    markDrawn(QRectF(visible->first, visible->second)
+                      .normalized()
+                      .adjusted(-margin, -margin, margin, margin));
 }
 
 void PlotSurface::setPenWidth(int pixels)
@@ -264,7 +271,8 @@ void PlotSurface::paintEvent(QPaintEvent *event)
     const QRect area = event->rect();
     const qreal ratio = buffer.devicePixelRatio();
     p.drawImage(area, buffer,
-        QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
+                QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio,
+                       area.height() * ratio));
     paintAxes(p);
     if (hasFocus()) {
         p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));

@@ -57,7 +57,7 @@ private:
     QImage buffer;
     QPainter painter; ///< kept open on `buffer` between operations, ended before it is read
     QTransform userToPixel;
-    std::array<float, 4> userCorners { 0, 0, 1, 1 }; ///< left, top, right, bottom
+    std::array<float, 4> userCorners{ 0, 0, 1, 1 }; ///< left, top, right, bottom
     int pen = 1;
     bool retain = true;
     QRect ownUpdate; ///< the area this surface asked to repaint since its last paint

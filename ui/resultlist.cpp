@@ -3,8 +3,7 @@
 #include <QScrollBar>
 #include <QTextCursor>
 
-ResultList::ResultList(QWidget *parent)
-    : QPlainTextEdit(parent)
+ResultList::ResultList(QWidget *parent) : QPlainTextEdit(parent)
 {
     setReadOnly(true);
     setUndoRedoEnabled(false);

@@ -11,8 +11,8 @@ QFont controlFont()
 {
     const QString designFamily = QStringLiteral("MS Sans Serif");
     QFont font = QFontDatabase::hasFamily(designFamily)
-        ? QFont(designFamily)
-        : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+            ? QFont(designFamily)
+            : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setPointSizeF(8.25);
     font.setBold(true);
     return font;

@@ -38,7 +38,7 @@ Matcher literal(std::string_view expected)
 Matcher sequence(std::vector<Matcher> parts)
 {
     return [parts = std::move(parts)](std::string_view text, std::size_t at) {
-        Ends current { at };
+        Ends current{ at };
         for (const Matcher &part : parts) {
             Ends next;
             for (const std::size_t from : current) {
@@ -108,7 +108,7 @@ Matcher patternNumber(bool leadingZero, std::string_view separator)
 /// Ends of an optional fraction: the separator and digits whose last one is not 0.
 Ends optionalFraction(std::string_view text, std::size_t at, std::string_view separator)
 {
-    Ends ends { at };
+    Ends ends{ at };
     if (text.substr(at, separator.size()) == separator) {
         const std::size_t first = at + separator.size();
         for (std::size_t end = first + 1; end <= digitRun(text, first); ++end) {
@@ -190,11 +190,11 @@ bool isAverageCostCaption(std::string_view text, std::string_view separator)
 bool isResultLine(std::string_view text, std::string_view separator)
 {
     return matchesWhole(
-        sequence({ literal(" X = "), patternNumber(true, separator), literal(" Y = "),
-                   patternNumber(true, separator), literal(" at price of X="),
-                   plainNumber(separator), literal(" and of Y ="), plainNumber(separator),
-                   literal(". Cost = "), patternNumber(true, separator), literal("\r") }),
-        text);
+            sequence({ literal(" X = "), patternNumber(true, separator), literal(" Y = "),
+                       patternNumber(true, separator), literal(" at price of X="),
+                       plainNumber(separator), literal(" and of Y ="), plainNumber(separator),
+                       literal(". Cost = "), patternNumber(true, separator), literal("\r") }),
+            text);
 }
 
 } // namespace checks

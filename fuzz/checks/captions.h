@@ -7,11 +7,13 @@
 
 namespace checks {
 
-inline constexpr std::string_view longRunHeading
-    = "The technology which minimalizes the costs requires the inputs X and Y in these quantities:";
-inline constexpr std::string_view shortPeriodHeading
-    = "Given the fixed level of Y, the technology which minimalizes the costs requires:";
-inline constexpr std::string_view impossibilityLine = "Obtaining such a production is impossible.\r";
+inline constexpr std::string_view longRunHeading =
+        "The technology which minimalizes the costs requires the inputs X and Y in these "
+        "quantities:";
+inline constexpr std::string_view shortPeriodHeading =
+        "Given the fixed level of Y, the technology which minimalizes the costs requires:";
+inline constexpr std::string_view impossibilityLine =
+        "Obtaining such a production is impossible.\r";
 
 /// One number with the pattern "#0.##" (`leadingZero`) or "##.##", and nothing else.
 bool isPatternNumber(std::string_view text, bool leadingZero, std::string_view separator);

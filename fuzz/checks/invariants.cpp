@@ -18,7 +18,8 @@ struct Overloaded : Ts...
 {
     using Ts::operator()...;
 };
-template<class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
+template<class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 std::string quoted(const std::string &text)
 {
@@ -40,28 +41,30 @@ std::string quoted(const std::string &text)
 std::string describe(const Effect &effect)
 {
     return std::visit(
-        Overloaded {
-            [](const SetPenWidth &e) { return "SetPenWidth " + std::to_string(e.pixels); },
-            [](const PlotPoint &e) {
-                char text[96];
-                std::snprintf(text, sizeof text, "PlotPoint %a %a", double(e.x), double(e.y));
-                return std::string(text);
+            Overloaded{
+                    [](const SetPenWidth &e) { return "SetPenWidth " + std::to_string(e.pixels); },
+                    [](const PlotPoint &e) {
+                        char text[96];
+                        std::snprintf(text, sizeof text, "PlotPoint %a %a", double(e.x),
+                                      double(e.y));
+                        return std::string(text);
+                    },
+                    [](const DrawSegment &e) {
+                        char text[160];
+                        std::snprintf(text, sizeof text, "DrawSegment %a %a %a %a", double(e.x1),
+                                      double(e.y1), double(e.x2), double(e.y2));
+                        return std::string(text);
+                    },
+                    [](const SetCaption &e) {
+                        return "SetCaption " + std::to_string(int(e.label)) + " " + quoted(e.text);
+                    },
+                    [](const AppendToCaption &e) {
+                        return "AppendToCaption " + std::to_string(int(e.label)) + " "
+                                + quoted(e.text);
+                    },
+                    [](const ShowLabel &e) { return "ShowLabel " + std::to_string(int(e.label)); },
             },
-            [](const DrawSegment &e) {
-                char text[160];
-                std::snprintf(text, sizeof text, "DrawSegment %a %a %a %a", double(e.x1),
-                              double(e.y1), double(e.x2), double(e.y2));
-                return std::string(text);
-            },
-            [](const SetCaption &e) {
-                return "SetCaption " + std::to_string(int(e.label)) + " " + quoted(e.text);
-            },
-            [](const AppendToCaption &e) {
-                return "AppendToCaption " + std::to_string(int(e.label)) + " " + quoted(e.text);
-            },
-            [](const ShowLabel &e) { return "ShowLabel " + std::to_string(int(e.label)); },
-        },
-        effect);
+            effect);
 }
 
 /// What is wrong with one effect on its own, or an empty text.
@@ -69,50 +72,55 @@ std::string checkEffect(const Effect &effect, const DrawInputs &inputs)
 {
     const std::string &sep = inputs.decimalSeparator;
     return std::visit(
-        Overloaded {
-            [&](const SetPenWidth &e) -> std::string {
-                const int wide = inputs.shortPeriod ? 4 : 8;
-                return e.pixels == 1 || e.pixels == wide ? "" : "unexpected pen width";
+            Overloaded{
+                    [&](const SetPenWidth &e) -> std::string {
+                        const int wide = inputs.shortPeriod ? 4 : 8;
+                        return e.pixels == 1 || e.pixels == wide ? "" : "unexpected pen width";
+                    },
+                    [](const PlotPoint &e) -> std::string {
+                        return std::isfinite(e.x) && std::isfinite(e.y) ? "" : "non-finite point";
+                    },
+                    [](const DrawSegment &e) -> std::string {
+                        return std::isfinite(e.x1) && std::isfinite(e.y1) && std::isfinite(e.x2)
+                                        && std::isfinite(e.y2)
+                                ? ""
+                                : "non-finite segment";
+                    },
+                    [&](const SetCaption &e) -> std::string {
+                        switch (e.label) {
+                        case ResultLabel::Heading:
+                            return e.text
+                                            == (inputs.shortPeriod ? shortPeriodHeading
+                                                                   : longRunHeading)
+                                    ? ""
+                                    : "wrong heading";
+                        case ResultLabel::Slope:
+                            return isSlopeCaption(e.text, sep) ? "" : "malformed slope text";
+                        case ResultLabel::AverageCost:
+                            return isAverageCostCaption(e.text, sep) ? ""
+                                                                     : "malformed average cost";
+                        case ResultLabel::ResultList:
+                            break;
+                        }
+                        return "the result list is replaced";
+                    },
+                    [&](const AppendToCaption &e) -> std::string {
+                        if (e.label != ResultLabel::ResultList)
+                            return "appends to a label other than the result list";
+                        if (isResultLine(e.text, sep))
+                            return "";
+                        const bool impossible = inputs.shortPeriod
+                                && inputs.technology == TechnologyType::FixedProportions
+                                && e.text == impossibilityLine;
+                        return impossible ? "" : "malformed result line";
+                    },
+                    [](const ShowLabel &e) -> std::string {
+                        return e.label == ResultLabel::Heading
+                                ? ""
+                                : "shows a label other than the heading";
+                    },
             },
-            [](const PlotPoint &e) -> std::string {
-                return std::isfinite(e.x) && std::isfinite(e.y) ? "" : "non-finite point";
-            },
-            [](const DrawSegment &e) -> std::string {
-                return std::isfinite(e.x1) && std::isfinite(e.y1) && std::isfinite(e.x2)
-                        && std::isfinite(e.y2)
-                    ? ""
-                    : "non-finite segment";
-            },
-            [&](const SetCaption &e) -> std::string {
-                switch (e.label) {
-                case ResultLabel::Heading:
-                    return e.text == (inputs.shortPeriod ? shortPeriodHeading : longRunHeading)
-                        ? ""
-                        : "wrong heading";
-                case ResultLabel::Slope:
-                    return isSlopeCaption(e.text, sep) ? "" : "malformed slope text";
-                case ResultLabel::AverageCost:
-                    return isAverageCostCaption(e.text, sep) ? "" : "malformed average cost";
-                case ResultLabel::ResultList:
-                    break;
-                }
-                return "the result list is replaced";
-            },
-            [&](const AppendToCaption &e) -> std::string {
-                if (e.label != ResultLabel::ResultList)
-                    return "appends to a label other than the result list";
-                if (isResultLine(e.text, sep))
-                    return "";
-                const bool impossible = inputs.shortPeriod
-                    && inputs.technology == TechnologyType::FixedProportions
-                    && e.text == impossibilityLine;
-                return impossible ? "" : "malformed result line";
-            },
-            [](const ShowLabel &e) -> std::string {
-                return e.label == ResultLabel::Heading ? "" : "shows a label other than the heading";
-            },
-        },
-        effect);
+            effect);
 }
 
 } // namespace
@@ -120,11 +128,12 @@ std::string checkEffect(const Effect &effect, const DrawInputs &inputs)
 std::string describe(const DrawInputs &inputs)
 {
     return "technology " + std::to_string(int(inputs.technology))
-        + (inputs.shortPeriod ? " short period" : " long run") + ", level " + quoted(inputs.level)
-        + ", priceX " + quoted(inputs.priceX) + ", priceY " + quoted(inputs.priceY) + ", fixedY "
-        + quoted(inputs.fixedY) + ", coefX " + quoted(inputs.coefX) + ", coefY "
-        + quoted(inputs.coefY) + ", cdExpX " + quoted(inputs.cdExpX) + ", cdExpY "
-        + quoted(inputs.cdExpY) + ", separator " + quoted(inputs.decimalSeparator);
+            + (inputs.shortPeriod ? " short period" : " long run") + ", level "
+            + quoted(inputs.level) + ", priceX " + quoted(inputs.priceX) + ", priceY "
+            + quoted(inputs.priceY) + ", fixedY " + quoted(inputs.fixedY) + ", coefX "
+            + quoted(inputs.coefX) + ", coefY " + quoted(inputs.coefY) + ", cdExpX "
+            + quoted(inputs.cdExpX) + ", cdExpY " + quoted(inputs.cdExpY) + ", separator "
+            + quoted(inputs.decimalSeparator);
 }
 
 std::string checkDrawOutcome(const DrawInputs &inputs, const DrawOutcome &outcome)
@@ -146,26 +155,26 @@ std::string checkDrawOutcome(const DrawInputs &inputs, const DrawOutcome &outcom
     for (std::size_t i = 0; i < prefix; ++i) {
         if (!(effects[i] == expected.effects[i]))
             return "effect " + std::to_string(i) + " is " + describe(effects[i]) + ", expected "
-                + describe(expected.effects[i]);
+                    + describe(expected.effects[i]);
     }
     if (effects.size() > expected.effects.size())
         return "more effects than expected: " + describe(effects[prefix]);
     if (outcome.completed) {
         if (expected.faultAfter)
-            return "completed, but a fault was expected after " + std::to_string(*expected.faultAfter)
-                + " effects";
+            return "completed, but a fault was expected after "
+                    + std::to_string(*expected.faultAfter) + " effects";
         if (effects.size() != expected.effects.size())
             return "completed after " + std::to_string(effects.size()) + " effects, expected "
-                + std::to_string(expected.effects.size()) + "; next expected: "
-                + describe(expected.effects[effects.size()]);
+                    + std::to_string(expected.effects.size())
+                    + "; next expected: " + describe(expected.effects[effects.size()]);
     } else {
         if (!expected.faultAfter)
             return "stopped after " + std::to_string(effects.size())
-                + " effects, but no step faults";
+                    + " effects, but no step faults";
         if (*expected.faultAfter != effects.size())
             return "stopped after " + std::to_string(effects.size())
-                + " effects, but the first fault comes after "
-                + std::to_string(*expected.faultAfter);
+                    + " effects, but the first fault comes after "
+                    + std::to_string(*expected.faultAfter);
     }
     return {};
 }

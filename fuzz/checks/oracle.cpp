@@ -17,10 +17,7 @@ using namespace analysis;
 class Steps
 {
 public:
-    explicit Steps(const DrawInputs &inputs)
-        : in(inputs)
-    {
-    }
+    explicit Steps(const DrawInputs &inputs) : in(inputs) { }
 
     bool faulted() const { return run.faultAfter.has_value(); }
 
@@ -73,7 +70,7 @@ public:
     void segment(double x1, double y1, double x2, double y2)
     {
         if (fitsChart(x1) && fitsChart(y1) && fitsChart(x2) && fitsChart(y2))
-            emit(DrawSegment { float(x1), float(y1), float(x2), float(y2) });
+            emit(DrawSegment{ float(x1), float(y1), float(x2), float(y2) });
     }
 
     /// A wide dot at (x, y); both coordinates are converted before the pen changes, so a fault
@@ -82,9 +79,9 @@ public:
     {
         if (!fitsChart(x) || !fitsChart(y))
             return;
-        emit(SetPenWidth { pixels });
-        emit(PlotPoint { float(x), float(y) });
-        emit(SetPenWidth { 1 });
+        emit(SetPenWidth{ pixels });
+        emit(PlotPoint{ float(x), float(y) });
+        emit(SetPenWidth{ 1 });
     }
 
     std::string pattern(double value, bool leadingZero)
@@ -109,15 +106,15 @@ void slope(Steps &s)
 {
     const double value = s.divide(s.priceX(), s.priceY());
     if (!s.faulted())
-        s.emit(SetCaption { ResultLabel::Slope,
-                            "The slope of the isocost line is :  - " + s.pattern(value, true) });
+        s.emit(SetCaption{ ResultLabel::Slope,
+                           "The slope of the isocost line is :  - " + s.pattern(value, true) });
 }
 
 /// The heading shown, the result line and the average cost; `scale` turns the working
 /// quantities into the reported ones, `quantity` is what the average cost divides by.
 void report(Steps &s, double scale, double quantity)
 {
-    s.emit(ShowLabel { ResultLabel::Heading });
+    s.emit(ShowLabel{ ResultLabel::Heading });
     const double x = s.finite(scale * s.bestX);
     const double y = s.finite(scale * s.bestY);
     const double priceX = s.priceX();
@@ -126,15 +123,15 @@ void report(Steps &s, double scale, double quantity)
     if (s.faulted())
         return;
     const std::string &sep = s.in.decimalSeparator;
-    s.emit(AppendToCaption { ResultLabel::ResultList,
-                             " X = " + s.pattern(x, true) + " Y = " + s.pattern(y, true)
-                                 + " at price of X=" + referencePlain(priceX, sep)
-                                 + " and of Y =" + referencePlain(priceY, sep)
-                                 + ". Cost = " + s.pattern(cost, true) + "\r" });
+    s.emit(AppendToCaption{ ResultLabel::ResultList,
+                            " X = " + s.pattern(x, true) + " Y = " + s.pattern(y, true)
+                                    + " at price of X=" + referencePlain(priceX, sep)
+                                    + " and of Y =" + referencePlain(priceY, sep)
+                                    + ". Cost = " + s.pattern(cost, true) + "\r" });
     const double average = s.divide(s.minCost, quantity);
     if (!s.faulted())
-        s.emit(SetCaption { ResultLabel::AverageCost,
-                            "The average cost of production is : " + s.pattern(average, false) });
+        s.emit(SetCaption{ ResultLabel::AverageCost,
+                           "The average cost of production is : " + s.pattern(average, false) });
 }
 
 void isocost(Steps &s)
@@ -146,7 +143,7 @@ void isocost(Steps &s)
 
 void longRun(Steps &s)
 {
-    s.emit(SetCaption { ResultLabel::Heading, std::string(longRunHeading) });
+    s.emit(SetCaption{ ResultLabel::Heading, std::string(longRunHeading) });
     switch (s.in.technology) {
     case TechnologyType::PerfectSubstitutes: {
         const double costAllX = s.finite(s.divide(s.level, s.coefX) * s.priceX());
@@ -177,12 +174,12 @@ void longRun(Steps &s)
         const double priceY = s.priceY();
         bool first = true;
         for (double scanX = 0.001; scanX <= 10 && !s.faulted(); scanX += 0.005) {
-            const double scanY
-                = s.power(s.divide(s.level, s.power(scanX, s.cdExpX)), s.divide(1, s.cdExpY));
+            const double scanY =
+                    s.power(s.divide(s.level, s.power(scanX, s.cdExpX)), s.divide(1, s.cdExpY));
             if (s.faulted())
                 break;
             if (scanY < 10 && scanY > 0)
-                s.emit(PlotPoint { float(scanX), float(scanY) });
+                s.emit(PlotPoint{ float(scanX), float(scanY) });
             const double cost = s.finite(s.finite(scanX * priceX) + s.finite(scanY * priceY));
             // The cheapest scanned point is the choice, however expensive it is.
             if (first || cost < s.minCost) {
@@ -205,7 +202,7 @@ void longRun(Steps &s)
 void shortPeriod(Steps &s)
 {
     const double fixedY = s.read(s.in.fixedY);
-    s.emit(SetCaption { ResultLabel::Heading, std::string(shortPeriodHeading) });
+    s.emit(SetCaption{ ResultLabel::Heading, std::string(shortPeriodHeading) });
     const double q = s.finite(s.level * 1000);
     const auto cost = [&] {
         return s.finite(s.finite(s.priceX() * s.bestX) + s.finite(s.priceY() * s.bestY));
@@ -225,7 +222,7 @@ void shortPeriod(Steps &s)
         break;
     case TechnologyType::FixedProportions:
         if (fixedY < q) {
-            s.emit(AppendToCaption { ResultLabel::ResultList, std::string(impossibilityLine) });
+            s.emit(AppendToCaption{ ResultLabel::ResultList, std::string(impossibilityLine) });
             return;
         }
         s.bestY = fixedY;

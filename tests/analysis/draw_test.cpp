@@ -15,10 +15,10 @@ using ::testing::ElementsAreArray;
 
 namespace {
 
-const std::string longRunHeading
-    = "The technology which minimalizes the costs requires the inputs X and Y in these quantities:";
-const std::string shortHeading
-    = "Given the fixed level of Y, the technology which minimalizes the costs requires:";
+const std::string longRunHeading = "The technology which minimalizes the costs requires the inputs "
+                                   "X and Y in these quantities:";
+const std::string shortHeading =
+        "Given the fixed level of Y, the technology which minimalizes the costs requires:";
 const std::string slope06 = "The slope of the isocost line is :  - 0.6";
 
 SetCaption heading(const std::string &text)
@@ -37,7 +37,7 @@ SetCaption average(const std::string &text)
 {
     return { ResultLabel::AverageCost, "The average cost of production is : " + text };
 }
-const ShowLabel showHeading { ResultLabel::Heading };
+const ShowLabel showHeading{ ResultLabel::Heading };
 
 DrawInputs with(TechnologyType technology, bool shortPeriod = false)
 {
@@ -116,69 +116,75 @@ DrawInputs shortPeriod(TechnologyType technology, const char *fixedY)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Draw, ExactEffects,
-    ::testing::Values(
-        ExactCase { "LongRunPerfectSubstitutes",
-                    with(TechnologyType::PerfectSubstitutes),
-                    { heading(longRunHeading), DrawSegment { 3, 0, 0, 1.8f }, SetPenWidth { 8 },
-                      PlotPoint { 3, 0 }, SetPenWidth { 1 }, slope(slope06), showHeading,
-                      line(" X = 3000. Y = 0. at price of X=6 and of Y =10. Cost = 18000.\r"),
-                      average("6.") } },
-        ExactCase { "LongRunPerfectSubstitutesEqualCostsTakeY",
-                    perfectSubstitutesEqualCosts(),
-                    { heading(longRunHeading), DrawSegment { 3, 0, 0, 3 }, SetPenWidth { 8 },
-                      PlotPoint { 0, 3 }, SetPenWidth { 1 },
-                      slope("The slope of the isocost line is :  - 1."), showHeading,
-                      line(" X = 0. Y = 3000. at price of X=5 and of Y =5. Cost = 15000.\r"),
-                      average("5.") } },
-        ExactCase { "LongRunFixedProportions",
-                    with(TechnologyType::FixedProportions),
-                    { heading(longRunHeading), DrawSegment { 3, 3, 3, 10 },
-                      DrawSegment { 3, 3, 10, 3 }, DrawSegment { 8, 0, 0, 4.8f }, slope(slope06),
-                      showHeading,
-                      line(" X = 3000. Y = 3000. at price of X=6 and of Y =10. Cost = 48000.\r"),
-                      average("16.") } },
-        ExactCase { "LongRunFixedProportionsCornerAboveTheChart",
-                    withLevel(TechnologyType::FixedProportions, "20000"),
-                    { heading(longRunHeading), DrawSegment { 20, 20, 20, 10 },
-                      DrawSegment { 20, 20, 10, 20 },
-                      DrawSegment { static_cast<float>(320.0 / 6), 0, 0, 32 }, slope(slope06),
-                      showHeading,
-                      line(" X = 20000. Y = 20000. at price of X=6 and of Y =10. Cost = 320000.\r"),
-                      average("16.") } },
-        ExactCase { "LongRunCobbDouglasZeroLevelTakesTheFirstPoint",
-                    withLevel(TechnologyType::CobbDouglas, "0"),
-                    { heading(longRunHeading), DrawSegment { 0.001f, 0, 0, 0.0006f },
-                      slope(slope06), showHeading,
-                      line(" X = 1. Y = 0. at price of X=6 and of Y =10. Cost = 6.\r") },
-                    false },
-        ExactCase { "ShortPerfectSubstitutes",
-                    with(TechnologyType::PerfectSubstitutes, true),
-                    { heading(shortHeading), SetPenWidth { 4 }, PlotPoint { 0.5f, 2.5f },
-                      SetPenWidth { 1 }, slope(slope06), showHeading,
-                      line(" X = 500. Y = 2500. at price of X=6 and of Y =10. Cost = 28000.\r"),
-                      average("9.33") } },
-        ExactCase { "ShortPerfectSubstitutesSurplusY",
-                    shortPeriod(TechnologyType::PerfectSubstitutes, "4000"),
-                    { heading(shortHeading), SetPenWidth { 4 }, PlotPoint { 0, 4 },
-                      SetPenWidth { 1 }, slope(slope06), showHeading,
-                      line(" X = 0. Y = 4000. at price of X=6 and of Y =10. Cost = 40000.\r"),
-                      average("13.33") } },
-        ExactCase {
-            "ShortFixedProportionsImpossible",
-            with(TechnologyType::FixedProportions, true),
-            { heading(shortHeading), line("Obtaining such a production is impossible.\r") } },
-        ExactCase { "ShortFixedProportionsFeasible",
-                    shortPeriod(TechnologyType::FixedProportions, "3000"),
-                    { heading(shortHeading), slope(slope06), SetPenWidth { 4 }, PlotPoint { 3, 3 },
-                      SetPenWidth { 1 }, showHeading,
-                      line(" X = 3000. Y = 3000. at price of X=6 and of Y =10. Cost = 48000.\r"),
-                      average("16.") } }),
-    [](const auto &info) { return std::string(info.param.name); });
+        Draw, ExactEffects,
+        ::testing::Values(
+                ExactCase{
+                        "LongRunPerfectSubstitutes",
+                        with(TechnologyType::PerfectSubstitutes),
+                        { heading(longRunHeading), DrawSegment{ 3, 0, 0, 1.8f }, SetPenWidth{ 8 },
+                          PlotPoint{ 3, 0 }, SetPenWidth{ 1 }, slope(slope06), showHeading,
+                          line(" X = 3000. Y = 0. at price of X=6 and of Y =10. Cost = 18000.\r"),
+                          average("6.") } },
+                ExactCase{ "LongRunPerfectSubstitutesEqualCostsTakeY",
+                           perfectSubstitutesEqualCosts(),
+                           { heading(longRunHeading), DrawSegment{ 3, 0, 0, 3 }, SetPenWidth{ 8 },
+                             PlotPoint{ 0, 3 }, SetPenWidth{ 1 },
+                             slope("The slope of the isocost line is :  - 1."), showHeading,
+                             line(" X = 0. Y = 3000. at price of X=5 and of Y =5. Cost = 15000.\r"),
+                             average("5.") } },
+                ExactCase{ "LongRunFixedProportions",
+                           with(TechnologyType::FixedProportions),
+                           { heading(longRunHeading), DrawSegment{ 3, 3, 3, 10 },
+                             DrawSegment{ 3, 3, 10, 3 }, DrawSegment{ 8, 0, 0, 4.8f },
+                             slope(slope06), showHeading,
+                             line(" X = 3000. Y = 3000. at price of X=6 and of Y =10. Cost = "
+                                  "48000.\r"),
+                             average("16.") } },
+                ExactCase{ "LongRunFixedProportionsCornerAboveTheChart",
+                           withLevel(TechnologyType::FixedProportions, "20000"),
+                           { heading(longRunHeading), DrawSegment{ 20, 20, 20, 10 },
+                             DrawSegment{ 20, 20, 10, 20 },
+                             DrawSegment{ static_cast<float>(320.0 / 6), 0, 0, 32 }, slope(slope06),
+                             showHeading,
+                             line(" X = 20000. Y = 20000. at price of X=6 and of Y =10. Cost = "
+                                  "320000.\r"),
+                             average("16.") } },
+                ExactCase{ "LongRunCobbDouglasZeroLevelTakesTheFirstPoint",
+                           withLevel(TechnologyType::CobbDouglas, "0"),
+                           { heading(longRunHeading), DrawSegment{ 0.001f, 0, 0, 0.0006f },
+                             slope(slope06), showHeading,
+                             line(" X = 1. Y = 0. at price of X=6 and of Y =10. Cost = 6.\r") },
+                           false },
+                ExactCase{
+                        "ShortPerfectSubstitutes",
+                        with(TechnologyType::PerfectSubstitutes, true),
+                        { heading(shortHeading), SetPenWidth{ 4 }, PlotPoint{ 0.5f, 2.5f },
+                          SetPenWidth{ 1 }, slope(slope06), showHeading,
+                          line(" X = 500. Y = 2500. at price of X=6 and of Y =10. Cost = 28000.\r"),
+                          average("9.33") } },
+                ExactCase{
+                        "ShortPerfectSubstitutesSurplusY",
+                        shortPeriod(TechnologyType::PerfectSubstitutes, "4000"),
+                        { heading(shortHeading), SetPenWidth{ 4 }, PlotPoint{ 0, 4 },
+                          SetPenWidth{ 1 }, slope(slope06), showHeading,
+                          line(" X = 0. Y = 4000. at price of X=6 and of Y =10. Cost = 40000.\r"),
+                          average("13.33") } },
+                ExactCase{ "ShortFixedProportionsImpossible",
+                           with(TechnologyType::FixedProportions, true),
+                           { heading(shortHeading),
+                             line("Obtaining such a production is impossible.\r") } },
+                ExactCase{ "ShortFixedProportionsFeasible",
+                           shortPeriod(TechnologyType::FixedProportions, "3000"),
+                           { heading(shortHeading), slope(slope06), SetPenWidth{ 4 },
+                             PlotPoint{ 3, 3 }, SetPenWidth{ 1 }, showHeading,
+                             line(" X = 3000. Y = 3000. at price of X=6 and of Y =10. Cost = "
+                                  "48000.\r"),
+                             average("16.") } }),
+        [](const auto &info) { return std::string(info.param.name); });
 
 TEST(CobbDouglasLongRun, DefaultInputsTraceTheCurveAndReportTheCheapestPoint)
 {
-    const DrawOutcome outcome = draw(DrawInputs {});
+    const DrawOutcome outcome = draw(DrawInputs{});
     ASSERT_TRUE(outcome.completed);
 
     const std::vector<PlotPoint> points = plottedPoints(outcome);
@@ -195,12 +201,11 @@ TEST(CobbDouglasLongRun, DefaultInputsTraceTheCurveAndReportTheCheapestPoint)
     EXPECT_NEAR(isocost.y2, 3.8648, 1e-4);
     EXPECT_EQ(isocost.y1, 0);
     EXPECT_EQ(isocost.x2, 0);
-    EXPECT_THAT(
-        std::vector<Effect>(outcome.effects.begin() + 1644, outcome.effects.end()),
-        ElementsAre(
-            Effect(slope(slope06)), Effect(showHeading),
-            Effect(line(" X = 4511. Y = 1158.16 at price of X=6 and of Y =10. Cost = 38647.57\r")),
-            Effect(average("12.88"))));
+    EXPECT_THAT(std::vector<Effect>(outcome.effects.begin() + 1644, outcome.effects.end()),
+                ElementsAre(Effect(slope(slope06)), Effect(showHeading),
+                            Effect(line(" X = 4511. Y = 1158.16 at price of X=6 and of Y =10. Cost "
+                                        "= 38647.57\r")),
+                            Effect(average("12.88"))));
 }
 
 TEST(CobbDouglasLongRun, LevelAboveTheChartPlotsNothingButStillChooses)
@@ -223,14 +228,13 @@ TEST(CobbDouglasLongRun, CheapestPointIsReportedWhenEveryCostExceedsTenMillion)
     ASSERT_TRUE(outcome.completed);
     // Same price ratio as the defaults, so the same point, at a million times the cost.
     const std::string text = resultLine(outcome);
-    EXPECT_THAT(
-        text,
-        ::testing::StartsWith(
-            " X = 4511. Y = 1158.16 at price of X=6000000 and of Y =10000000. Cost = 38647"));
+    EXPECT_THAT(text,
+                ::testing::StartsWith(" X = 4511. Y = 1158.16 at price of X=6000000 and of Y "
+                                      "=10000000. Cost = 38647"));
     EXPECT_EQ(text.size(),
               std::string(" X = 4511. Y = 1158.16 at price of X=6000000 and of Y =10000000. Cost = "
                           "38647566666.67\r")
-                  .size());
+                      .size());
 }
 
 TEST(CobbDouglasShortPeriod, DefaultInputsSolveForX)
@@ -241,13 +245,12 @@ TEST(CobbDouglasShortPeriod, DefaultInputsSolveForX)
     const auto &point = std::get<PlotPoint>(outcome.effects[2]);
     EXPECT_NEAR(point.x, 3.243815, 1e-5);
     EXPECT_EQ(point.y, 2.5f);
-    EXPECT_THAT(
-        outcome.effects,
-        ElementsAre(
-            Effect(heading(shortHeading)), Effect(SetPenWidth { 4 }), Effect(point),
-            Effect(SetPenWidth { 1 }), Effect(slope(slope06)), Effect(showHeading),
-            Effect(line(" X = 3243.81 Y = 2500. at price of X=6 and of Y =10. Cost = 44462.89\r")),
-            Effect(average("14.82"))));
+    EXPECT_THAT(outcome.effects,
+                ElementsAre(Effect(heading(shortHeading)), Effect(SetPenWidth{ 4 }), Effect(point),
+                            Effect(SetPenWidth{ 1 }), Effect(slope(slope06)), Effect(showHeading),
+                            Effect(line(" X = 3243.81 Y = 2500. at price of X=6 and of Y =10. Cost "
+                                        "= 44462.89\r")),
+                            Effect(average("14.82"))));
 }
 
 TEST(CobbDouglasShortPeriod, FixedYAboveTheChartStillWritesEveryText)
@@ -257,8 +260,8 @@ TEST(CobbDouglasShortPeriod, FixedYAboveTheChartStillWritesEveryText)
     ASSERT_EQ(plottedPoints(outcome).size(), 1u);
     EXPECT_EQ(plottedPoints(outcome).front().y, 20);
     EXPECT_EQ(analysistest::shape(outcome),
-              (std::vector<std::string> { "Heading", "PenWidth4", "PlotPoint", "PenWidth1", "Slope",
-                                          "Show", "Line", "AverageCost" }));
+              (std::vector<std::string>{ "Heading", "PenWidth4", "PlotPoint", "PenWidth1", "Slope",
+                                         "Show", "Line", "AverageCost" }));
 }
 
 TEST(DecimalSeparator, AppliesToEveryNumberWrittenIncludingPrices)
@@ -270,13 +273,12 @@ TEST(DecimalSeparator, AppliesToEveryNumberWrittenIncludingPrices)
     const DrawOutcome outcome = draw(inputs);
     ASSERT_TRUE(outcome.completed);
     const auto tail = std::vector<Effect>(outcome.effects.end() - 4, outcome.effects.end());
-    EXPECT_THAT(
-        tail,
-        ElementsAre(
-            Effect(slope("The slope of the isocost line is :  - 0,65")), Effect(showHeading),
-            Effect(
-                line(" X = 2500,5 Y = 2500,5 at price of X=6,5 and of Y =10. Cost = 41258,25\r")),
-            Effect(average("16,5"))));
+    EXPECT_THAT(tail,
+                ElementsAre(Effect(slope("The slope of the isocost line is :  - 0,65")),
+                            Effect(showHeading),
+                            Effect(line(" X = 2500,5 Y = 2500,5 at price of X=6,5 and of Y =10. "
+                                        "Cost = 41258,25\r")),
+                            Effect(average("16,5"))));
 }
 
 TEST(TechnologyParameters, OnlyTheChosenTechnologyReadsItsParameters)

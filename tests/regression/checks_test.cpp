@@ -32,48 +32,48 @@ TEST_P(NumberShape, AcceptsExactlyTheWellFormedTexts)
 {
     const ShapeCase &c = GetParam();
     const std::string shape = c.shape;
-    const bool matched = shape == "plain" ? checks::isPlainNumber(c.text, c.separator)
-                                          : checks::isPatternNumber(c.text, shape == "#0.##",
-                                                                    c.separator);
+    const bool matched = shape == "plain"
+            ? checks::isPlainNumber(c.text, c.separator)
+            : checks::isPatternNumber(c.text, shape == "#0.##", c.separator);
     EXPECT_EQ(matched, c.wellFormed) << c.text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, NumberShape,
-    ::testing::Values(
-        ShapeCase { "IntegerWithPoint", "4511.", "#0.##", ".", true },
-        ShapeCase { "TwoDecimals", "1158.16", "#0.##", ".", true },
-        ShapeCase { "Zero", "0.", "#0.##", ".", true },
-        ShapeCase { "NegativeFraction", "-0.5", "#0.##", ".", true },
-        ShapeCase { "NegativeZero", "-0.", "#0.##", ".", false },
-        ShapeCase { "ThreeDecimals", "1158.163", "#0.##", ".", false },
-        ShapeCase { "TrailingZeroDecimal", "0.60", "#0.##", ".", false },
-        ShapeCase { "MissingPoint", "4511", "#0.##", ".", false },
-        ShapeCase { "LeadingZeroInteger", "01.5", "#0.##", ".", false },
-        ShapeCase { "MissingLeadingZero", ".6", "#0.##", ".", false },
-        ShapeCase { "NonFinite", "inf", "#0.##", ".", false },
-        ShapeCase { "Comma", "0,6", "#0.##", ",", true },
-        ShapeCase { "PointWhereCommaIsExpected", "0.6", "#0.##", ",", false },
-        ShapeCase { "MultiByteSeparator", "14\xd9\xab"
-                                          "82",
-                    "##.##", "\xd9\xab", true },
-        ShapeCase { "DigitSeparator", "155", "#0.##", "5", true },
-        ShapeCase { "NoLeadingZero", ".5", "##.##", ".", true },
-        ShapeCase { "NoLeadingZeroZero", ".", "##.##", ".", true },
-        ShapeCase { "NoLeadingZeroWithZero", "0.5", "##.##", ".", false },
-        ShapeCase { "NoLeadingZeroNegativeZero", "-.", "##.##", ".", false },
-        ShapeCase { "PlainInteger", "6", "plain", ".", true },
-        ShapeCase { "PlainFraction", "0.25", "plain", ".", true },
-        ShapeCase { "PlainZero", "0", "plain", ".", true },
-        ShapeCase { "PlainExponent", "1.5E-07", "plain", ".", true },
-        ShapeCase { "PlainLargeExponent", "-1E+300", "plain", ".", true },
-        ShapeCase { "PlainNegativeZero", "-0", "plain", ".", false },
-        ShapeCase { "PlainTrailingZero", "6.50", "plain", ".", false },
-        ShapeCase { "PlainForcedPoint", "6.", "plain", ".", false },
-        ShapeCase { "PlainLowerCaseExponent", "1e+20", "plain", ".", false },
-        ShapeCase { "PlainUnsignedExponent", "1E20", "plain", ".", false },
-        ShapeCase { "PlainEmpty", "", "plain", ".", false }),
-    [](const auto &info) { return std::string(info.param.name); });
+        Texts, NumberShape,
+        ::testing::Values(ShapeCase{ "IntegerWithPoint", "4511.", "#0.##", ".", true },
+                          ShapeCase{ "TwoDecimals", "1158.16", "#0.##", ".", true },
+                          ShapeCase{ "Zero", "0.", "#0.##", ".", true },
+                          ShapeCase{ "NegativeFraction", "-0.5", "#0.##", ".", true },
+                          ShapeCase{ "NegativeZero", "-0.", "#0.##", ".", false },
+                          ShapeCase{ "ThreeDecimals", "1158.163", "#0.##", ".", false },
+                          ShapeCase{ "TrailingZeroDecimal", "0.60", "#0.##", ".", false },
+                          ShapeCase{ "MissingPoint", "4511", "#0.##", ".", false },
+                          ShapeCase{ "LeadingZeroInteger", "01.5", "#0.##", ".", false },
+                          ShapeCase{ "MissingLeadingZero", ".6", "#0.##", ".", false },
+                          ShapeCase{ "NonFinite", "inf", "#0.##", ".", false },
+                          ShapeCase{ "Comma", "0,6", "#0.##", ",", true },
+                          ShapeCase{ "PointWhereCommaIsExpected", "0.6", "#0.##", ",", false },
+                          ShapeCase{ "MultiByteSeparator",
+                                     "14\xd9\xab"
+                                     "82",
+                                     "##.##", "\xd9\xab", true },
+                          ShapeCase{ "DigitSeparator", "155", "#0.##", "5", true },
+                          ShapeCase{ "NoLeadingZero", ".5", "##.##", ".", true },
+                          ShapeCase{ "NoLeadingZeroZero", ".", "##.##", ".", true },
+                          ShapeCase{ "NoLeadingZeroWithZero", "0.5", "##.##", ".", false },
+                          ShapeCase{ "NoLeadingZeroNegativeZero", "-.", "##.##", ".", false },
+                          ShapeCase{ "PlainInteger", "6", "plain", ".", true },
+                          ShapeCase{ "PlainFraction", "0.25", "plain", ".", true },
+                          ShapeCase{ "PlainZero", "0", "plain", ".", true },
+                          ShapeCase{ "PlainExponent", "1.5E-07", "plain", ".", true },
+                          ShapeCase{ "PlainLargeExponent", "-1E+300", "plain", ".", true },
+                          ShapeCase{ "PlainNegativeZero", "-0", "plain", ".", false },
+                          ShapeCase{ "PlainTrailingZero", "6.50", "plain", ".", false },
+                          ShapeCase{ "PlainForcedPoint", "6.", "plain", ".", false },
+                          ShapeCase{ "PlainLowerCaseExponent", "1e+20", "plain", ".", false },
+                          ShapeCase{ "PlainUnsignedExponent", "1E20", "plain", ".", false },
+                          ShapeCase{ "PlainEmpty", "", "plain", ".", false }),
+        [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ReferenceTexts, RoundExactHalvesAwayFromZeroAndKeepTheShortestDigits)
 {
@@ -126,39 +126,41 @@ std::string &textOf(Effect &effect)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Tampers, TamperedOutcome,
-    ::testing::Values(
-        TamperCase { "LastEffectLostButCompleted", TechnologyType::CobbDouglas, false,
-                     [](DrawOutcome &o) { o.effects.pop_back(); } },
-        TamperCase { "CompletedDrawClaimsAFault", TechnologyType::FixedProportions, false,
-                     [](DrawOutcome &o) { o.completed = false; } },
-        TamperCase { "StopsBeforeTheFaultingStep", TechnologyType::FixedProportions, true,
-                     [](DrawOutcome &o) {
-                         o.effects.pop_back();
-                         o.completed = false;
-                     } },
-        TamperCase { "NonFinitePoint", TechnologyType::CobbDouglas, false,
-                     [](DrawOutcome &o) {
-                         std::get<PlotPoint>(o.effects[1]).y = std::numeric_limits<float>::quiet_NaN();
-                     } },
-        TamperCase { "PenLeftWide", TechnologyType::PerfectSubstitutes, false,
-                     [](DrawOutcome &o) {
-                         o.effects.resize(4); // heading, isocost, pen 8, point
-                         o.completed = false;
-                     } },
-        TamperCase { "DigitChangedInTheResultLine", TechnologyType::PerfectSubstitutes, true,
-                     [](DrawOutcome &o) { textOf(o.effects[6])[6] = '7'; } },
-        TamperCase { "ResultLineWithoutCarriageReturn", TechnologyType::CobbDouglas, true,
-                     [](DrawOutcome &o) { textOf(o.effects[6]).pop_back(); } },
-        TamperCase { "LongRunHeadingInTheShortPeriod", TechnologyType::CobbDouglas, true,
-                     [](DrawOutcome &o) { textOf(o.effects[0]) = checks::longRunHeading; } },
-        TamperCase { "AverageCostWithLeadingZero", TechnologyType::FixedProportions, false,
-                     [](DrawOutcome &o) {
-                         o.effects.back() = SetCaption { ResultLabel::AverageCost,
-                                                         "The average cost of production is : 016." };
-                     } },
-        TamperCase { "ExtraEffect", TechnologyType::PerfectSubstitutes, false,
-                     [](DrawOutcome &o) { o.effects.push_back(o.effects.front()); } }),
-    [](const auto &info) { return std::string(info.param.name); });
+        Tampers, TamperedOutcome,
+        ::testing::Values(
+                TamperCase{ "LastEffectLostButCompleted", TechnologyType::CobbDouglas, false,
+                            [](DrawOutcome &o) { o.effects.pop_back(); } },
+                TamperCase{ "CompletedDrawClaimsAFault", TechnologyType::FixedProportions, false,
+                            [](DrawOutcome &o) { o.completed = false; } },
+                TamperCase{ "StopsBeforeTheFaultingStep", TechnologyType::FixedProportions, true,
+                            [](DrawOutcome &o) {
+                                o.effects.pop_back();
+                                o.completed = false;
+                            } },
+                TamperCase{ "NonFinitePoint", TechnologyType::CobbDouglas, false,
+                            [](DrawOutcome &o) {
+                                std::get<PlotPoint>(o.effects[1]).y =
+                                        std::numeric_limits<float>::quiet_NaN();
+                            } },
+                TamperCase{ "PenLeftWide", TechnologyType::PerfectSubstitutes, false,
+                            [](DrawOutcome &o) {
+                                o.effects.resize(4); // heading, isocost, pen 8, point
+                                o.completed = false;
+                            } },
+                TamperCase{ "DigitChangedInTheResultLine", TechnologyType::PerfectSubstitutes, true,
+                            [](DrawOutcome &o) { textOf(o.effects[6])[6] = '7'; } },
+                TamperCase{ "ResultLineWithoutCarriageReturn", TechnologyType::CobbDouglas, true,
+                            [](DrawOutcome &o) { textOf(o.effects[6]).pop_back(); } },
+                TamperCase{ "LongRunHeadingInTheShortPeriod", TechnologyType::CobbDouglas, true,
+                            [](DrawOutcome &o) { textOf(o.effects[0]) = checks::longRunHeading; } },
+                TamperCase{ "AverageCostWithLeadingZero", TechnologyType::FixedProportions, false,
+                            [](DrawOutcome &o) {
+                                o.effects.back() =
+                                        SetCaption{ ResultLabel::AverageCost,
+                                                    "The average cost of production is : 016." };
+                            } },
+                TamperCase{ "ExtraEffect", TechnologyType::PerfectSubstitutes, false,
+                            [](DrawOutcome &o) { o.effects.push_back(o.effects.front()); } }),
+        [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

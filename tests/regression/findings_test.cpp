@@ -17,7 +17,7 @@ TEST(FoundByFuzzing, ExactHalvesOfLargeValuesRoundToTheNearerHundredth)
     EXPECT_EQ(patternText(-0x1p46 - 0.125, NumberPattern::NoLeadingZero, ","),
               "-70368744177664,13");
 
-    const DrawInputs inputs { .priceX = "997256931343186.375", .priceY = "1" };
+    const DrawInputs inputs{ .priceX = "997256931343186.375", .priceY = "1" };
     EXPECT_EQ(checks::checkDrawOutcome(inputs, draw(inputs)), "");
 }
 

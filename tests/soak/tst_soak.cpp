@@ -22,11 +22,11 @@ namespace {
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool addressSanitizer = true;
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
+#  if __has_feature(address_sanitizer)
 constexpr bool addressSanitizer = true;
-#else
+#  else
 constexpr bool addressSanitizer = false;
-#endif
+#  endif
 #else
 constexpr bool addressSanitizer = false;
 #endif
@@ -46,21 +46,39 @@ long residentKiB()
 }
 
 /// The regional settings the soak switches between: decimal separators ".", ",", and U+066B.
-constexpr QLocale::Language regionalLanguages[]
-    = { QLocale::C, QLocale::German, QLocale::Arabic, QLocale::French };
+constexpr QLocale::Language regionalLanguages[] = { QLocale::C, QLocale::German, QLocale::Arabic,
+                                                    QLocale::French };
 
 /// The texts a class of students types, besides well-behaved numbers.
 const QStringList &hostileTexts()
 {
-    static const QStringList texts {
-        QString(), QStringLiteral(" "), QStringLiteral("\t\n"), QStringLiteral("abc"),
-        QStringLiteral("nan"), QStringLiteral("-inf"), QStringLiteral("1e999"),
-        QStringLiteral("1e-400"), QStringLiteral("-0"), QStringLiteral("&H"),
-        QStringLiteral("&HFFFFFFFF"), QStringLiteral("&HFFFFFFFFFFFFFFFF"), QStringLiteral("&O8"),
-        QStringLiteral("-"), QStringLiteral("."), QStringLiteral("e5"), QStringLiteral("1e"),
-        QStringLiteral("+-3"), QStringLiteral("2,5"), QStringLiteral("1e308"),
-        QStringLiteral("3.5e38"), QStringLiteral("1e-300"), QStringLiteral("-3000"),
-        QStringLiteral("0"), QStringLiteral("<b>9</b>"), QStringLiteral("\r\n5"),
+    static const QStringList texts{
+        QString(),
+        QStringLiteral(" "),
+        QStringLiteral("\t\n"),
+        QStringLiteral("abc"),
+        QStringLiteral("nan"),
+        QStringLiteral("-inf"),
+        QStringLiteral("1e999"),
+        QStringLiteral("1e-400"),
+        QStringLiteral("-0"),
+        QStringLiteral("&H"),
+        QStringLiteral("&HFFFFFFFF"),
+        QStringLiteral("&HFFFFFFFFFFFFFFFF"),
+        QStringLiteral("&O8"),
+        QStringLiteral("-"),
+        QStringLiteral("."),
+        QStringLiteral("e5"),
+        QStringLiteral("1e"),
+        QStringLiteral("+-3"),
+        QStringLiteral("2,5"),
+        QStringLiteral("1e308"),
+        QStringLiteral("3.5e38"),
+        QStringLiteral("1e-300"),
+        QStringLiteral("-3000"),
+        QStringLiteral("0"),
+        QStringLiteral("<b>9</b>"),
+        QStringLiteral("\r\n5"),
         QString::fromUtf8("\u0663\u0660\u0660\u0660"), // Arabic-Indic digits
         QString::fromUtf8("\uff13\uff10"), // full-width digits
         QString::fromUtf8("\U0001F600\U0001F4B0"), // emoji
@@ -77,8 +95,8 @@ const std::vector<char32_t> &foreignCharacters()
     static const std::vector<char32_t> characters = [] {
         std::vector<char32_t> all;
         const std::pair<char32_t, char32_t> ranges[] = {
-            { 0xa0, 0xff }, { 0x391, 0x3a9 }, { 0x410, 0x44f }, { 0x621, 0x64a },
-            { 0x660, 0x66d }, { 0x905, 0x939 }, { 0x966, 0x96f }, { 0x4e00, 0x4e3f },
+            { 0xa0, 0xff },     { 0x391, 0x3a9 },     { 0x410, 0x44f },     { 0x621, 0x64a },
+            { 0x660, 0x66d },   { 0x905, 0x939 },     { 0x966, 0x96f },     { 0x4e00, 0x4e3f },
             { 0xff10, 0xff19 }, { 0x1d7ce, 0x1d7ff }, { 0x1f600, 0x1f64f },
         };
         for (const auto &[first, last] : ranges) {
@@ -162,7 +180,8 @@ QString SoakMainWindow::randomText()
     case 1:
     case 4: { // a plausible number, sometimes with blanks or an exponent
         const double value = std::uniform_real_distribution<double>(-50, 12000)(random);
-        QString text = QString::number(value, 'g', std::uniform_int_distribution<int>(1, 8)(random));
+        QString text =
+                QString::number(value, 'g', std::uniform_int_distribution<int>(1, 8)(random));
         if (random() % 4 == 0)
             text.insert(static_cast<qsizetype>(random() % (text.size() + 1)), QLatin1Char(' '));
         return text;
@@ -172,8 +191,8 @@ QString SoakMainWindow::randomText()
         const int length = std::uniform_int_distribution<int>(0, 12)(random);
         for (int i = 0; i < length; ++i) {
             const char32_t code = random() % 3 == 0
-                ? std::uniform_int_distribution<char32_t>(0x20, 0x7e)(random)
-                : foreignCharacters()[random() % foreignCharacters().size()];
+                    ? std::uniform_int_distribution<char32_t>(0x20, 0x7e)(random)
+                    : foreignCharacters()[random() % foreignCharacters().size()];
             text += QString::fromUcs4(&code, 1);
         }
         return text;
@@ -192,7 +211,8 @@ void SoakMainWindow::editSomeText()
         static const char *const parameterBoxes[] = { "Text1", "Text2", "Text3", "Text4" };
         auto *box = control<QLineEdit>(form4, parameterBoxes[random() % 4]);
         if (box->isEnabledTo(form4)) {
-            const QString text = random() % 2 ? randomText() : QStringLiteral("0.%1").arg(random() % 10);
+            const QString text =
+                    random() % 2 ? randomText() : QStringLiteral("0.%1").arg(random() % 10);
             box->setText(text);
             note(QStringLiteral("Form4 %1 = %2").arg(box->objectName(), text.left(40)));
         } else if (random() % 2) {
@@ -212,9 +232,9 @@ void SoakMainWindow::drawAndPredict()
     // The outcome the window must show, from the same texts through the computation layer.
     analysis::DrawInputs inputs;
     inputs.technology = static_cast<analysis::TechnologyType>(
-        control<QRadioButton>("Option1_1")->isChecked()       ? 1
-            : control<QRadioButton>("Option1_2")->isChecked() ? 2
-                                                                : 3);
+            control<QRadioButton>("Option1_1")->isChecked()           ? 1
+                    : control<QRadioButton>("Option1_2")->isChecked() ? 2
+                                                                      : 3);
     inputs.shortPeriod = control<QAction>("mnushort")->isChecked();
     inputs.level = control<QLineEdit>("Text1")->text().toStdString();
     inputs.priceX = control<QLineEdit>("Text2")->text().toStdString();
@@ -249,10 +269,11 @@ void SoakMainWindow::drawAndPredict()
     control<QPushButton>("Command1")->click();
     QCOMPARE(form1->technologyType, static_cast<std::int16_t>(inputs.technology));
     note(QStringLiteral("Draw: technology %1, %2, %3 effects%4")
-             .arg(int(inputs.technology))
-             .arg(inputs.shortPeriod ? QStringLiteral("short period") : QStringLiteral("long run"))
-             .arg(outcome.effects.size())
-             .arg(outcome.completed ? QString() : QStringLiteral(", stopped by a fault")));
+                 .arg(int(inputs.technology))
+                 .arg(inputs.shortPeriod ? QStringLiteral("short period")
+                                         : QStringLiteral("long run"))
+                 .arg(outcome.effects.size())
+                 .arg(outcome.completed ? QString() : QStringLiteral(", stopped by a fault")));
 }
 
 void SoakMainWindow::clear()
@@ -286,7 +307,8 @@ void SoakMainWindow::applyCategory()
         averageText.clear();
         headingShown = false;
     }
-    note(fast ? QStringLiteral("General: Fast computer, OK") : QStringLiteral("General: Slow computer, OK"));
+    note(fast ? QStringLiteral("General: Fast computer, OK")
+              : QStringLiteral("General: Slow computer, OK"));
 }
 
 void SoakMainWindow::showIsoquantParameters()
@@ -361,9 +383,13 @@ QString SoakMainWindow::stateProblem() const
 
     IsoquantParametersWindow *form4 = form1->isoquantParameters();
     for (int i = 0; i < 3; ++i) {
-        const bool enabled = control<QGroupBox>(form4, qPrintable(QStringLiteral("Frame1_%1").arg(i)))->isEnabled();
+        const bool enabled =
+                control<QGroupBox>(form4, qPrintable(QStringLiteral("Frame1_%1").arg(i)))
+                        ->isEnabled();
         if (enabled != (enabledFrame < 0 || enabledFrame == i))
-            return QStringLiteral("frame %1 of Form4 is %2").arg(i).arg(enabled ? "enabled" : "disabled");
+            return QStringLiteral("frame %1 of Form4 is %2")
+                    .arg(i)
+                    .arg(enabled ? "enabled" : "disabled");
     }
     if (form1->generalParameters()->isVisible())
         return QStringLiteral("Form5 stays visible after its OK");
@@ -372,10 +398,12 @@ QString SoakMainWindow::stateProblem() const
 
 void SoakMainWindow::randomCommandsKeepTheWindowInAnAllowedState()
 {
-    const int draws = qEnvironmentVariableIsSet("SOAK_DRAWS") ? qEnvironmentVariableIntValue("SOAK_DRAWS") : 300;
+    const int draws = qEnvironmentVariableIsSet("SOAK_DRAWS")
+            ? qEnvironmentVariableIntValue("SOAK_DRAWS")
+            : 300;
     const unsigned seed = qEnvironmentVariableIsSet("SOAK_SEED")
-        ? static_cast<unsigned>(qEnvironmentVariableIntValue("SOAK_SEED"))
-        : 20261207u;
+            ? static_cast<unsigned>(qEnvironmentVariableIntValue("SOAK_SEED"))
+            : 20261207u;
     random.seed(seed);
     qInfo("soak: %d Draws, seed %u (SOAK_DRAWS, SOAK_SEED)", draws, seed);
     // Warm-up: every foreign character drawn once in the boxes' font, and one Draw of each
@@ -387,13 +415,15 @@ void SoakMainWindow::randomCommandsKeepTheWindowInAnAllowedState()
         painter.setFont(control<QLineEdit>("Text1")->font());
         const std::vector<char32_t> &characters = foreignCharacters();
         for (std::size_t i = 0; i < characters.size(); i += 64) {
-            const auto count = static_cast<qsizetype>(std::min<std::size_t>(64, characters.size() - i));
+            const auto count =
+                    static_cast<qsizetype>(std::min<std::size_t>(64, characters.size() - i));
             painter.drawText(0, 40, QString::fromUcs4(characters.data() + i, count));
         }
     }
     for (int shortPeriod = 0; shortPeriod < 2; ++shortPeriod) {
         for (int technology = 1; technology <= 3; ++technology) {
-            control<QRadioButton>(qPrintable(QStringLiteral("Option1_%1").arg(technology)))->click();
+            control<QRadioButton>(qPrintable(QStringLiteral("Option1_%1").arg(technology)))
+                    ->click();
             drawAndPredict();
         }
         toggleShortPeriod();
@@ -416,7 +446,9 @@ void SoakMainWindow::randomCommandsKeepTheWindowInAnAllowedState()
             if (pick < 55)
                 editSomeText();
             else if (pick < 70)
-                control<QRadioButton>(qPrintable(QStringLiteral("Option1_%1").arg(random() % 3 + 1)))->click();
+                control<QRadioButton>(
+                        qPrintable(QStringLiteral("Option1_%1").arg(random() % 3 + 1)))
+                        ->click();
             else if (pick < 80)
                 toggleShortPeriod();
             else if (pick < 86)
@@ -439,9 +471,9 @@ void SoakMainWindow::randomCommandsKeepTheWindowInAnAllowedState()
         if (!problem.isEmpty()) {
             QStringList history(recent.begin(), recent.end());
             QFAIL(qPrintable(QStringLiteral("Draw %1 of seed %2: %3\nlast commands:\n  %4")
-                                 .arg(i)
-                                 .arg(seed)
-                                 .arg(problem, history.join(QStringLiteral("\n  ")))));
+                                     .arg(i)
+                                     .arg(seed)
+                                     .arg(problem, history.join(QStringLiteral("\n  ")))));
         }
         if (resultList.size() > 200000)
             clear(); // a class would have pressed Clear long before

@@ -63,8 +63,9 @@ private:
     void draw() const { QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton); }
     void choose(int technology) const
     {
-        QTest::mouseClick(control<QRadioButton>(qPrintable(QStringLiteral("Option1_%1").arg(technology))),
-            Qt::LeftButton);
+        QTest::mouseClick(
+                control<QRadioButton>(qPrintable(QStringLiteral("Option1_%1").arg(technology))),
+                Qt::LeftButton);
     }
     QString caption(const char *label) const { return control<QLabel>(label)->text(); }
     QImage chart() const { return control<PlotSurface>("Picture1")->image(); }
@@ -98,7 +99,9 @@ QStringList TestMainWindow::visibleState() const
         state << caption(label) << QString::number(control<QLabel>(label)->isVisible());
     state << results() << QString::number(action("mnushort")->isChecked());
     for (int i = 1; i <= 3; ++i)
-        state << QString::number(control<QRadioButton>(qPrintable(QStringLiteral("Option1_%1").arg(i)))->isChecked());
+        state << QString::number(
+                control<QRadioButton>(qPrintable(QStringLiteral("Option1_%1").arg(i)))
+                        ->isChecked());
     return state;
 }
 
@@ -132,16 +135,32 @@ void TestMainWindow::captionsAndDesignNames_data()
     QTest::addColumn<QString>("text");
     const QList<std::pair<const char *, const char *>> captions = {
         { "Form1", "Elements of the neoclassical theory of production" },
-        { "Label1", "Level of production" }, { "Label2", "Price of input X" },
-        { "Label3", "Price of input Y" }, { "Label7", "Fixed level of input Y" },
-        { "Command1", "Draw" }, { "Command2", "Clear" }, { "Frame1", "Isoquants" },
-        { "Option1_1", "Perfect substitutes" }, { "Option1_2", "Fixed proportions" },
-        { "Option1_3", "Cobb-Douglas" }, { "Label10", "Y" }, { "Label9", "X" },
-        { "Label5", "The technology which minimalizes the costs requires the inputs X and Y in these quantities:" },
-        { "mnufile", "&File" }, { "mnuexit", "&Exit" }, { "mnuparametres", "&Parametres" },
-        { "mnugenparam", "&General" }, { "mnupreferences", "&Isoquants" }, { "mnuderived", "&Issues" },
-        { "mnushort", "&Short-period fixed quantity of Y" }, { "mnuhelp", "&Help" },
-        { "mnuhow", "&How to use this software" }, { "mnuglossary", "&Glossary" }, { "mnuabout", "&About..." },
+        { "Label1", "Level of production" },
+        { "Label2", "Price of input X" },
+        { "Label3", "Price of input Y" },
+        { "Label7", "Fixed level of input Y" },
+        { "Command1", "Draw" },
+        { "Command2", "Clear" },
+        { "Frame1", "Isoquants" },
+        { "Option1_1", "Perfect substitutes" },
+        { "Option1_2", "Fixed proportions" },
+        { "Option1_3", "Cobb-Douglas" },
+        { "Label10", "Y" },
+        { "Label9", "X" },
+        { "Label5",
+          "The technology which minimalizes the costs requires the inputs X and Y in these "
+          "quantities:" },
+        { "mnufile", "&File" },
+        { "mnuexit", "&Exit" },
+        { "mnuparametres", "&Parametres" },
+        { "mnugenparam", "&General" },
+        { "mnupreferences", "&Isoquants" },
+        { "mnuderived", "&Issues" },
+        { "mnushort", "&Short-period fixed quantity of Y" },
+        { "mnuhelp", "&Help" },
+        { "mnuhow", "&How to use this software" },
+        { "mnuglossary", "&Glossary" },
+        { "mnuabout", "&About..." },
     };
     for (const auto &[name, text] : captions)
         QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(text);
@@ -176,20 +195,22 @@ void TestMainWindow::tabOrderAndNoDefaultButton()
     QCOMPARE(QApplication::focusWidget(), control<QLineEdit>("Text1"));
 
     const auto tabThrough = [this](int steps) {
-        QStringList order { QApplication::focusWidget()->objectName() };
+        QStringList order{ QApplication::focusWidget()->objectName() };
         for (int i = 0; i < steps; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             order << QApplication::focusWidget()->objectName();
         }
         return order;
     };
-    QCOMPARE(tabThrough(7), (QStringList { "Text1", "Text2", "Text3", "Picture1", "Command1", "Command2", "Option1_3", "Text1" }));
+    QCOMPARE(tabThrough(7),
+             (QStringList{ "Text1", "Text2", "Text3", "Picture1", "Command1", "Command2",
+                           "Option1_3", "Text1" }));
 
     // The group is one stop, entered at the selected technology; Text4 follows when shown.
     choose(1);
     action("mnushort")->trigger();
     control<QLineEdit>("Text1")->setFocus();
-    QCOMPARE(tabThrough(8).mid(6), (QStringList { "Option1_1", "Text4", "Text1" }));
+    QCOMPARE(tabThrough(8).mid(6), (QStringList{ "Option1_1", "Text4", "Text1" }));
 
     // Enter in a text box presses no button.
     control<QLineEdit>("Text1")->setFocus();
@@ -208,19 +229,28 @@ void TestMainWindow::longRunDraw_data()
     QTest::addColumn<QList<QPointF>>("clear");
 
     QTest::newRow("perfect substitutes")
-        << 1 << " X = 3000. Y = 0. at price of X=6 and of Y =10. Cost = 18000.\r" << "6."
-        // isocost line (3, 0)-(0, 1.8); no isoquant
-        << QList<QPointF> { { 1.5, 0.9 }, { 0.5, 1.5 } } << QList<QPointF> { { 5, 5 }, { 2, 2 }, { 1.5, 3 } };
+            << 1 << " X = 3000. Y = 0. at price of X=6 and of Y =10. Cost = 18000.\r"
+            << "6."
+            // isocost line (3, 0)-(0, 1.8); no isoquant
+            << QList<QPointF>{ { 1.5, 0.9 }, { 0.5, 1.5 } }
+            << QList<QPointF>{ { 5, 5 }, { 2, 2 }, { 1.5, 3 } };
     QTest::newRow("fixed proportions")
-        << 2 << " X = 3000. Y = 3000. at price of X=6 and of Y =10. Cost = 48000.\r" << "16."
-        // arms from (3, 3) up and right; isocost line (8, 0)-(0, 4.8)
-        << QList<QPointF> { { 3, 6 }, { 3, 9.5 }, { 6, 3 }, { 9.5, 3 }, { 4, 2.4 }, { 6, 1.2 } }
-        << QList<QPointF> { { 6, 6 }, { 2, 2 }, { 1.5, 5 }, { 9, 1 } };
+            << 2 << " X = 3000. Y = 3000. at price of X=6 and of Y =10. Cost = 48000.\r"
+            << "16."
+            // arms from (3, 3) up and right; isocost line (8, 0)-(0, 4.8)
+            << QList<QPointF>{ { 3, 6 }, { 3, 9.5 }, { 6, 3 }, { 9.5, 3 }, { 4, 2.4 }, { 6, 1.2 } }
+            << QList<QPointF>{ { 6, 6 }, { 2, 2 }, { 1.5, 5 }, { 9, 1 } };
     QTest::newRow("Cobb-Douglas")
-        << 3 << " X = 4511. Y = 1158.16 at price of X=6 and of Y =10. Cost = 38647.57\r" << "12.88"
-        // dotted isoquant from x = 1.79 on, cheapest point (4.511, 1.158); isocost (6.44, 0)-(0, 3.86)
-        << QList<QPointF> { { 2.5, 4.5918 }, { 4.511, 1.158 }, { 8, 0.3042 }, { 3.22, 1.932 }, { 1, 3.265 } }
-        << QList<QPointF> { { 1, 1 }, { 1.2, 9 }, { 6, 6 }, { 5, 3 }, { 7.5, 0.15 } };
+            << 3 << " X = 4511. Y = 1158.16 at price of X=6 and of Y =10. Cost = 38647.57\r"
+            << "12.88"
+            // dotted isoquant from x = 1.79 on, cheapest point (4.511, 1.158); isocost (6.44,
+            // 0)-(0, 3.86)
+            << QList<QPointF>{ { 2.5, 4.5918 },
+                               { 4.511, 1.158 },
+                               { 8, 0.3042 },
+                               { 3.22, 1.932 },
+                               { 1, 3.265 } }
+            << QList<QPointF>{ { 1, 1 }, { 1.2, 9 }, { 6, 6 }, { 5, 3 }, { 7.5, 0.15 } };
 }
 
 void TestMainWindow::longRunDraw()
@@ -235,20 +265,25 @@ void TestMainWindow::longRunDraw()
     draw();
     QCOMPARE(results(), line);
     QCOMPARE(caption("Label6"), QStringLiteral("The slope of the isocost line is :  - 0.6"));
-    QCOMPARE(caption("Label8"), QStringLiteral("The average cost of production is : ") + averageCost);
+    QCOMPARE(caption("Label8"),
+             QStringLiteral("The average cost of production is : ") + averageCost);
     QVERIFY(control<QLabel>("Label5")->isVisible());
     QCOMPARE(caption("Label5"),
-        QStringLiteral("The technology which minimalizes the costs requires the inputs X and Y in these quantities:"));
+             QStringLiteral("The technology which minimalizes the costs requires the inputs X and "
+                            "Y in these quantities:"));
     QCOMPARE(form1->technologyType, technology);
 
     const QImage image = chart();
     for (const QPointF &p : inked)
-        QVERIFY2(inkNear(image, p.x(), p.y()), qPrintable(QStringLiteral("no ink at %1,%2").arg(p.x()).arg(p.y())));
+        QVERIFY2(inkNear(image, p.x(), p.y()),
+                 qPrintable(QStringLiteral("no ink at %1,%2").arg(p.x()).arg(p.y())));
     for (const QPointF &p : clear)
-        QVERIFY2(!inkNear(image, p.x(), p.y(), 2), qPrintable(QStringLiteral("ink at %1,%2").arg(p.x()).arg(p.y())));
+        QVERIFY2(!inkNear(image, p.x(), p.y(), 2),
+                 qPrintable(QStringLiteral("ink at %1,%2").arg(p.x()).arg(p.y())));
 
     // Only perfect substitutes mark their choice with the wide dot, at the X corner (3, 0).
-    const QPoint corner = chartPixel(image, 3, 0) + QPoint(qRound(2.5 * image.devicePixelRatio()), -qRound(2 * image.devicePixelRatio()));
+    const QPoint corner = chartPixel(image, 3, 0)
+            + QPoint(qRound(2.5 * image.devicePixelRatio()), -qRound(2 * image.devicePixelRatio()));
     QCOMPARE(inkAround(image, corner, 0), technology == 1);
 }
 
@@ -258,20 +293,23 @@ void TestMainWindow::shortPeriodDraw_data()
     QTest::addColumn<QString>("fixedY");
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("averageCost"); // empty: not written
-    QTest::addColumn<QPointF>("point");       // (-1, -1): nothing drawn
+    QTest::addColumn<QPointF>("point"); // (-1, -1): nothing drawn
 
-    QTest::newRow("Cobb-Douglas") << 3 << "2500"
-                                  << " X = 3243.81 Y = 2500. at price of X=6 and of Y =10. Cost = 44462.89\r"
-                                  << "14.82" << QPointF(3.2438, 2.5);
-    QTest::newRow("perfect substitutes") << 1 << "2500"
-                                         << " X = 500. Y = 2500. at price of X=6 and of Y =10. Cost = 28000.\r"
-                                         << "9.33" << QPointF(0.5, 2.5);
+    QTest::newRow("Cobb-Douglas")
+            << 3 << "2500"
+            << " X = 3243.81 Y = 2500. at price of X=6 and of Y =10. Cost = 44462.89\r"
+            << "14.82" << QPointF(3.2438, 2.5);
+    QTest::newRow("perfect substitutes")
+            << 1 << "2500"
+            << " X = 500. Y = 2500. at price of X=6 and of Y =10. Cost = 28000.\r"
+            << "9.33" << QPointF(0.5, 2.5);
     QTest::newRow("fixed proportions, impossible") << 2 << "2500"
                                                    << "Obtaining such a production is impossible.\r"
                                                    << "" << QPointF(-1, -1);
-    QTest::newRow("fixed proportions, feasible") << 2 << "3000"
-                                                 << " X = 3000. Y = 3000. at price of X=6 and of Y =10. Cost = 48000.\r"
-                                                 << "16." << QPointF(3, 3);
+    QTest::newRow("fixed proportions, feasible")
+            << 2 << "3000"
+            << " X = 3000. Y = 3000. at price of X=6 and of Y =10. Cost = 48000.\r"
+            << "16." << QPointF(3, 3);
 }
 
 void TestMainWindow::shortPeriodDraw()
@@ -291,16 +329,22 @@ void TestMainWindow::shortPeriodDraw()
 
     QCOMPARE(results(), line);
     QCOMPARE(caption("Label5"),
-        QStringLiteral("Given the fixed level of Y, the technology which minimalizes the costs requires:"));
+             QStringLiteral("Given the fixed level of Y, the technology which minimalizes the "
+                            "costs requires:"));
     const bool drawn = point.x() >= 0;
     QCOMPARE(control<QLabel>("Label5")->isVisible(), drawn);
     QCOMPARE(caption("Label8"),
-        averageCost.isEmpty() ? QString() : QStringLiteral("The average cost of production is : ") + averageCost);
+             averageCost.isEmpty()
+                     ? QString()
+                     : QStringLiteral("The average cost of production is : ") + averageCost);
     const QImage image = chart();
     if (drawn) {
         // a dot 4 pixels wide on the point, and nothing else
         QVERIFY(inkNear(image, point.x(), point.y(), 0));
-        QVERIFY(inkAround(image, chartPixel(image, point.x(), point.y()) + QPoint(qRound(image.devicePixelRatio()), 0), 0));
+        QVERIFY(inkAround(image,
+                          chartPixel(image, point.x(), point.y())
+                                  + QPoint(qRound(image.devicePixelRatio()), 0),
+                          0));
         QVERIFY(!inkNear(image, point.x() + 0.5, point.y(), 2));
     } else {
         QVERIFY(blank(image));
@@ -311,7 +355,9 @@ void TestMainWindow::decimalSeparatorOfTheRegionalSettings()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     draw();
-    QCOMPARE(results(), QStringLiteral(" X = 4511, Y = 1158,16 at price of X=6 and of Y =10. Cost = 38647,57\r"));
+    QCOMPARE(results(),
+             QStringLiteral(
+                     " X = 4511, Y = 1158,16 at price of X=6 and of Y =10. Cost = 38647,57\r"));
     QCOMPARE(caption("Label6"), QStringLiteral("The slope of the isocost line is :  - 0,6"));
 }
 
@@ -324,14 +370,14 @@ void TestMainWindow::accumulationAndClear()
     action("mnushort")->trigger();
     draw();
     QCOMPARE(results(),
-        QStringLiteral(" X = 4511. Y = 1158.16 at price of X=6 and of Y =10. Cost = 38647.57\r"
-                       " X = 3000. Y = 3000. at price of X=6 and of Y =10. Cost = 48000.\r"
-                       " X = 500. Y = 2500. at price of X=6 and of Y =10. Cost = 28000.\r"));
+             QStringLiteral(" X = 4511. Y = 1158.16 at price of X=6 and of Y =10. Cost = 38647.57\r"
+                            " X = 3000. Y = 3000. at price of X=6 and of Y =10. Cost = 48000.\r"
+                            " X = 500. Y = 2500. at price of X=6 and of Y =10. Cost = 28000.\r"));
     QCOMPARE(control<ResultList>("Label4")->document()->blockCount(), 3);
     QImage image = chart();
     QVERIFY(inkNear(image, 4.511, 1.158)); // first Draw's curve
-    QVERIFY(inkNear(image, 3, 6));         // second Draw's L
-    QVERIFY(inkNear(image, 0.5, 2.5));     // third Draw's point
+    QVERIFY(inkNear(image, 3, 6)); // second Draw's L
+    QVERIFY(inkNear(image, 0.5, 2.5)); // third Draw's point
 
     QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
     QVERIFY(results().isEmpty());
@@ -368,7 +414,8 @@ void TestMainWindow::faultKeepsWhatWasWritten()
     form1->isoquantParameters()->findChild<QLineEdit *>("Text1")->setText(QStringLiteral("0"));
     draw();
     QCOMPARE(caption("Label5"),
-        QStringLiteral("The technology which minimalizes the costs requires the inputs X and Y in these quantities:"));
+             QStringLiteral("The technology which minimalizes the costs requires the inputs X and "
+                            "Y in these quantities:"));
     QVERIFY(!control<QLabel>("Label5")->isVisible());
     QVERIFY(results().isEmpty());
     QVERIFY(blank(chart()));
@@ -384,7 +431,8 @@ void TestMainWindow::faultKeepsWhatWasWritten()
 void TestMainWindow::anyTextInAnyBox_data()
 {
     QTest::addColumn<QString>("text");
-    for (const char *text : { "", "abc", "-3000", "1e308", "1e-308", "&HFFFF", "2,5", "   7  ", "<b>9</b>", "0", "99999999999999999999" })
+    for (const char *text : { "", "abc", "-3000", "1e308", "1e-308", "&HFFFF", "2,5", "   7  ",
+                              "<b>9</b>", "0", "99999999999999999999" })
         QTest::newRow(text) << QString::fromLatin1(text);
 }
 
@@ -466,8 +514,10 @@ void TestMainWindow::helpCommandsOpenTheShippedPages()
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 
     QCOMPARE(sink.opened.size(), 2);
-    QVERIFY(sink.opened[0].toLocalFile().endsWith(QStringLiteral("/share/production-lab/help/software/tolvane.htm")));
-    QVERIFY(sink.opened[1].toLocalFile().endsWith(QStringLiteral("/share/production-lab/help/concepts.htm")));
+    QVERIFY(sink.opened[0].toLocalFile().endsWith(
+            QStringLiteral("/share/production-lab/help/software/tolvane.htm")));
+    QVERIFY(sink.opened[1].toLocalFile().endsWith(
+            QStringLiteral("/share/production-lab/help/concepts.htm")));
     for (const QUrl &url : sink.opened)
         QVERIFY2(QFileInfo(url.toLocalFile()).isFile(), qPrintable(url.toString()));
     QCOMPARE(visibleState(), before);
@@ -517,11 +567,13 @@ void TestMainWindow::captionsFitTheirBoxes()
         for (QLabel *label : window->findChildren<QLabel *>()) {
             if (label->text().isEmpty() || label->objectName().isEmpty())
                 continue;
-            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->objectName()));
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                     qPrintable(label->objectName()));
         }
         for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
             const int textWidth = button->fontMetrics().horizontalAdvance(button->text());
-            const int room = qobject_cast<QRadioButton *>(button) ? button->sizeHint().width() : textWidth + 8;
+            const int room = qobject_cast<QRadioButton *>(button) ? button->sizeHint().width()
+                                                                  : textWidth + 8;
             QVERIFY2(room <= button->width(), qPrintable(button->objectName()));
         }
     };

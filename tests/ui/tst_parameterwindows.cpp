@@ -45,10 +45,15 @@ private:
     QAction *action(const char *name) const { return control<QAction>(form1.get(), name); }
     void choose(int technology) const
     {
-        QTest::mouseClick(control<QRadioButton>(form1.get(), qPrintable(QStringLiteral("Option1_%1").arg(technology))),
-            Qt::LeftButton);
+        QTest::mouseClick(
+                control<QRadioButton>(form1.get(),
+                                      qPrintable(QStringLiteral("Option1_%1").arg(technology))),
+                Qt::LeftButton);
     }
-    void draw() const { QTest::mouseClick(control<QPushButton>(form1.get(), "Command1"), Qt::LeftButton); }
+    void draw() const
+    {
+        QTest::mouseClick(control<QPushButton>(form1.get(), "Command1"), Qt::LeftButton);
+    }
     void type(QLineEdit *box, const QString &text) const
     {
         box->setFocus();
@@ -58,7 +63,7 @@ private:
     QStringList parameterTexts() const
     {
         return { parameter("Text1")->text(), parameter("Text2")->text(), parameter("Text3")->text(),
-            parameter("Text4")->text() };
+                 parameter("Text4")->text() };
     }
     QList<bool> frameStates() const
     {
@@ -93,15 +98,16 @@ void TestParameterWindows::startState()
     QCOMPARE(form4->windowTitle(), QStringLiteral("Parametres of the isoquants"));
     QCOMPARE(form5->objectName(), QStringLiteral("Form5"));
     QCOMPARE(form5->windowTitle(), QStringLiteral("General parametres"));
-    QCOMPARE(parameterTexts(), (QStringList { "1", "1", ".7", ".3" }));
-    QCOMPARE(frameStates(), (QList<bool> { true, true, true }));
+    QCOMPARE(parameterTexts(), (QStringList{ "1", "1", ".7", ".3" }));
+    QCOMPARE(frameStates(), (QList<bool>{ true, true, true }));
     QCOMPARE(control<QGroupBox>(form4, "Frame1_0")->title(), QStringLiteral("Linear"));
     QCOMPARE(control<QGroupBox>(form4, "Frame1_1")->title(), QStringLiteral("Fixed proportions"));
     QCOMPARE(control<QGroupBox>(form4, "Frame1_2")->title(), QStringLiteral("Cobb-Douglas"));
     QCOMPARE(control<QLabel>(form4, "Label2")->text(), QStringLiteral("Prod = a X + b Y"));
     QCOMPARE(control<QLabel>(form4, "Label7")->text(), QStringLiteral("Prod = X ^ a * Y ^ b"));
     QCOMPARE(control<QLabel>(form4, "Label3")->text(),
-        QStringLiteral("1 unit of X should be used with 1 unit of Y in order to obtain 1 unit of output"));
+             QStringLiteral("1 unit of X should be used with 1 unit of Y in order to obtain 1 unit "
+                            "of output"));
     QCOMPARE(control<QPushButton>(form4, "Command1")->text(), QStringLiteral("Restore defaults"));
     QCOMPARE(control<QAction>(form4, "mnuexit4")->text(), QStringLiteral("&Activate the changes"));
     QVERIFY(control<QAction>(form4, "mnuexit4")->menu() == nullptr);
@@ -110,18 +116,21 @@ void TestParameterWindows::startState()
     QCOMPARE(control<QRadioButton>(form5, "Option1")->text(), QStringLiteral("Fast computer"));
     QVERIFY(!control<QRadioButton>(form5, "Option2")->isChecked());
     QCOMPARE(control<QRadioButton>(form5, "Option2")->text(), QStringLiteral("Slow computer"));
-    QCOMPARE(control<QPushButton>(form5, "Command1")->text(), QStringLiteral("OK - Activate the changes"));
+    QCOMPARE(control<QPushButton>(form5, "Command1")->text(),
+             QStringLiteral("OK - Activate the changes"));
     // Every control of both windows is on screen once they are shown, the button included.
     action("mnupreferences")->trigger();
     action("mnugenparam")->trigger();
     for (QWidget *window : { static_cast<QWidget *>(form4), static_cast<QWidget *>(form5) }) {
         QVERIFY(QTest::qWaitForWindowExposed(window));
         for (QWidget *child : window->findChildren<QWidget *>()) {
-            if (child->objectName().isEmpty() || child->objectName().startsWith(QLatin1String("qt_"))
+            if (child->objectName().isEmpty()
+                || child->objectName().startsWith(QLatin1String("qt_"))
                 || child->parentWidget()->isWindow())
                 continue;
             const QRect onParent = child->geometry();
-            QVERIFY2(child->parentWidget()->rect().contains(onParent), qPrintable(child->objectName()));
+            QVERIFY2(child->parentWidget()->rect().contains(onParent),
+                     qPrintable(child->objectName()));
         }
     }
 }
@@ -130,9 +139,9 @@ void TestParameterWindows::isoquantsEnablesOnlyTheSelectedFrame_data()
 {
     QTest::addColumn<int>("technology");
     QTest::addColumn<QList<bool>>("frames");
-    QTest::newRow("perfect substitutes: Linear") << 1 << QList<bool> { true, false, false };
-    QTest::newRow("fixed proportions") << 2 << QList<bool> { false, true, false };
-    QTest::newRow("Cobb-Douglas") << 3 << QList<bool> { false, false, true };
+    QTest::newRow("perfect substitutes: Linear") << 1 << QList<bool>{ true, false, false };
+    QTest::newRow("fixed proportions") << 2 << QList<bool>{ false, true, false };
+    QTest::newRow("Cobb-Douglas") << 3 << QList<bool>{ false, false, true };
 }
 
 void TestParameterWindows::isoquantsEnablesOnlyTheSelectedFrame()
@@ -156,7 +165,7 @@ void TestParameterWindows::disabledFrameRefusesTyping()
     QVERIFY(QTest::qWaitForWindowExposed(form4));
     QTest::keyClicks(parameter("Text1"), QStringLiteral("99"));
     QTest::keyClicks(parameter("Text3"), QStringLiteral("99"));
-    QCOMPARE(parameterTexts(), (QStringList { "1", "1", ".7", ".3" }));
+    QCOMPARE(parameterTexts(), (QStringList{ "1", "1", ".7", ".3" }));
     QVERIFY(!parameter("Text1")->hasFocus());
 }
 
@@ -172,21 +181,24 @@ void TestParameterWindows::showingAVisibleWindowAgainChangesNothingElse()
     action("mnupreferences")->trigger(); // updates which frame is enabled, and nothing else
     action("mnugenparam")->trigger();
     QVERIFY(form4->isVisible() && form5->isVisible());
-    QCOMPARE(frameStates(), (QList<bool> { false, false, true }));
-    QCOMPARE(parameterTexts(), (QStringList { "2", "1", ".7", ".3" }));
+    QCOMPARE(frameStates(), (QList<bool>{ false, false, true }));
+    QCOMPARE(parameterTexts(), (QStringList{ "2", "1", ".7", ".3" }));
     QVERIFY(control<QRadioButton>(form5, "Option2")->isChecked());
     QVERIFY(control<PlotSurface>(form1.get(), "Picture1")->retainsDrawing());
 }
 
 void TestParameterWindows::restoreDefaults_data()
 {
-    QTest::addColumn<int>("shownFor");   // technology selected when the window was shown
+    QTest::addColumn<int>("shownFor"); // technology selected when the window was shown
     QTest::addColumn<int>("selectedAt"); // technology selected at the click
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("Cobb-Douglas resets its own texts only") << 3 << 3 << QStringList { "5", "6", ".7", ".3" };
-    QTest::newRow("perfect substitutes") << 1 << 1 << QStringList { "1", "1", "7", "8" };
-    QTest::newRow("fixed proportions changes no text") << 2 << 2 << QStringList { "5", "6", "7", "8" };
-    QTest::newRow("follows the selection at the click") << 3 << 1 << QStringList { "1", "1", "7", "8" };
+    QTest::newRow("Cobb-Douglas resets its own texts only")
+            << 3 << 3 << QStringList{ "5", "6", ".7", ".3" };
+    QTest::newRow("perfect substitutes") << 1 << 1 << QStringList{ "1", "1", "7", "8" };
+    QTest::newRow("fixed proportions changes no text")
+            << 2 << 2 << QStringList{ "5", "6", "7", "8" };
+    QTest::newRow("follows the selection at the click")
+            << 3 << 1 << QStringList{ "1", "1", "7", "8" };
 }
 
 void TestParameterWindows::restoreDefaults()
@@ -195,7 +207,7 @@ void TestParameterWindows::restoreDefaults()
     QFETCH(int, selectedAt);
     QFETCH(QStringList, expected);
 
-    const QStringList edited { "5", "6", "7", "8" };
+    const QStringList edited{ "5", "6", "7", "8" };
     for (int i = 0; i < 4; ++i)
         parameter(qPrintable(QStringLiteral("Text%1").arg(i + 1)))->setText(edited[i]);
     choose(shownFor);
@@ -216,14 +228,16 @@ void TestParameterWindows::editIsUsedByTheNextDrawWithoutActivating()
     QVERIFY(form4->isVisible());
     draw();
     QCOMPARE(control<ResultList>(form1.get(), "Label4")->caption(),
-        QStringLiteral(" X = 1500. Y = 0. at price of X=6 and of Y =10. Cost = 9000.\r"));
+             QStringLiteral(" X = 1500. Y = 0. at price of X=6 and of Y =10. Cost = 9000.\r"));
 
     // Hidden, the window is read all the same.
     control<QAction>(form4, "mnuexit4")->trigger();
     parameter("Text1")->setText(QStringLiteral("3"));
     draw();
-    QVERIFY(control<ResultList>(form1.get(), "Label4")->caption().endsWith(
-        QStringLiteral(" X = 1000. Y = 0. at price of X=6 and of Y =10. Cost = 6000.\r")));
+    QVERIFY(control<ResultList>(form1.get(), "Label4")
+                    ->caption()
+                    .endsWith(QStringLiteral(
+                            " X = 1000. Y = 0. at price of X=6 and of Y =10. Cost = 6000.\r")));
 }
 
 void TestParameterWindows::activateHidesAndKeepsTheEdits()
@@ -233,11 +247,11 @@ void TestParameterWindows::activateHidesAndKeepsTheEdits()
     type(parameter("Text3"), QStringLiteral(".5"));
     control<QAction>(form4, "mnuexit4")->trigger();
     QVERIFY(!form4->isVisible());
-    QCOMPARE(frameStates(), (QList<bool> { false, false, true }));
+    QCOMPARE(frameStates(), (QList<bool>{ false, false, true }));
 
     action("mnupreferences")->trigger();
     QVERIFY(form4->isVisible());
-    QCOMPARE(parameterTexts(), (QStringList { "1", "1", ".5", ".3" }));
+    QCOMPARE(parameterTexts(), (QStringList{ "1", "1", ".5", ".3" }));
 }
 
 void TestParameterWindows::closingThroughTheWindowManagerKeepsValues()
@@ -273,7 +287,8 @@ void TestParameterWindows::slowComputerClearsEverythingFastLeavesIt()
     for (int round = 0; round < 2; ++round) {
         draw();
         action("mnugenparam")->trigger();
-        QTest::mouseClick(control<QRadioButton>(form5, slow ? "Option2" : "Option1"), Qt::LeftButton);
+        QTest::mouseClick(control<QRadioButton>(form5, slow ? "Option2" : "Option1"),
+                          Qt::LeftButton);
         QTest::mouseClick(control<QPushButton>(form5, "Command1"), Qt::LeftButton);
 
         QVERIFY(!form5->isVisible());

@@ -52,16 +52,16 @@ void TestPlotSurface::drawsAtOnceWhereTheMappingPutsIt_data()
     QTest::addColumn<QList<QPointF>>("inked");
     QTest::addColumn<QList<QPointF>>("clear");
 
-    QTest::newRow("point") << QPointF(5, 5) << QPointF(5, 5)
-                           << QList<QPointF> { { 5, 5 } } << QList<QPointF> { { 5, 6 }, { 4, 5 } };
-    QTest::newRow("y grows upward") << QPointF(2, 8) << QPointF(2, 8)
-                                    << QList<QPointF> { { 2, 8 } } << QList<QPointF> { { 2, 2 } };
+    QTest::newRow("point") << QPointF(5, 5) << QPointF(5, 5) << QList<QPointF>{ { 5, 5 } }
+                           << QList<QPointF>{ { 5, 6 }, { 4, 5 } };
+    QTest::newRow("y grows upward") << QPointF(2, 8) << QPointF(2, 8) << QList<QPointF>{ { 2, 8 } }
+                                    << QList<QPointF>{ { 2, 2 } };
     QTest::newRow("segment") << QPointF(8, 0) << QPointF(0, 4.8)
-                             << QList<QPointF> { { 4, 2.4 }, { 2, 3.6 }, { 7.5, 0.3 } }
-                             << QList<QPointF> { { 4, 5 }, { 6, 0.2 }, { 1, 1 } };
-    QTest::newRow("vertical segment") << QPointF(3, 3) << QPointF(3, 10)
-                                      << QList<QPointF> { { 3, 4 }, { 3, 9.5 } }
-                                      << QList<QPointF> { { 3, 2 }, { 4, 6 } };
+                             << QList<QPointF>{ { 4, 2.4 }, { 2, 3.6 }, { 7.5, 0.3 } }
+                             << QList<QPointF>{ { 4, 5 }, { 6, 0.2 }, { 1, 1 } };
+    QTest::newRow("vertical segment")
+            << QPointF(3, 3) << QPointF(3, 10) << QList<QPointF>{ { 3, 4 }, { 3, 9.5 } }
+            << QList<QPointF>{ { 3, 2 }, { 4, 6 } };
 }
 
 void TestPlotSurface::drawsAtOnceWhereTheMappingPutsIt()
@@ -78,9 +78,11 @@ void TestPlotSurface::drawsAtOnceWhereTheMappingPutsIt()
         surface->drawSegment(from.x(), from.y(), to.x(), to.y());
     const QImage image = surface->image();
     for (const QPointF &p : inked)
-        QVERIFY2(inkNear(image, p.x(), p.y()), qPrintable(QStringLiteral("no ink at %1,%2").arg(p.x()).arg(p.y())));
+        QVERIFY2(inkNear(image, p.x(), p.y()),
+                 qPrintable(QStringLiteral("no ink at %1,%2").arg(p.x()).arg(p.y())));
     for (const QPointF &p : clear)
-        QVERIFY2(!inkNear(image, p.x(), p.y()), qPrintable(QStringLiteral("ink at %1,%2").arg(p.x()).arg(p.y())));
+        QVERIFY2(!inkNear(image, p.x(), p.y()),
+                 qPrintable(QStringLiteral("ink at %1,%2").arg(p.x()).arg(p.y())));
 }
 
 void TestPlotSurface::widePointIsAFilledDotAsWideAsThePen()
@@ -97,7 +99,8 @@ void TestPlotSurface::widePointIsAFilledDotAsWideAsThePen()
     surface->setPenWidth(8);
     surface->plotPoint(5, 5);
     const QImage wide = surface->image();
-    for (const QPointF &d : { QPointF(2.5, 0), QPointF(-2.5, 0), QPointF(0, 2.5), QPointF(0, -2.5), QPointF(1.5, 1.5) })
+    for (const QPointF &d : { QPointF(2.5, 0), QPointF(-2.5, 0), QPointF(0, 2.5), QPointF(0, -2.5),
+                              QPointF(1.5, 1.5) })
         QVERIFY(inkAround(wide, offset(wide, d.x(), d.y()), 0));
     QVERIFY(!inkAround(wide, offset(wide, 6, 0), 0));
 }
@@ -146,12 +149,14 @@ void TestPlotSurface::clippingAndUnreasonableCoordinates_data()
     QTest::addColumn<QList<float>>("segment");
     QTest::addColumn<bool>("centreInked");
 
-    QTest::newRow("through the chart from far away") << QList<float> { -1e6f, -1e6f, 1e6f, 1e6f } << true;
-    QTest::newRow("across the chart from the float range's ends") << QList<float> { -huge, 5, huge, 5 } << true;
-    QTest::newRow("crossing the edges") << QList<float> { -5, 5, 15, 5 } << true;
-    QTest::newRow("entirely outside") << QList<float> { -5, -5, -1, 20 } << false;
-    QTest::newRow("infinite end") << QList<float> { 2, 5, inf, 5 } << false;
-    QTest::newRow("not a number") << QList<float> { nan, 5, 8, 5 } << false;
+    QTest::newRow("through the chart from far away")
+            << QList<float>{ -1e6f, -1e6f, 1e6f, 1e6f } << true;
+    QTest::newRow("across the chart from the float range's ends")
+            << QList<float>{ -huge, 5, huge, 5 } << true;
+    QTest::newRow("crossing the edges") << QList<float>{ -5, 5, 15, 5 } << true;
+    QTest::newRow("entirely outside") << QList<float>{ -5, -5, -1, 20 } << false;
+    QTest::newRow("infinite end") << QList<float>{ 2, 5, inf, 5 } << false;
+    QTest::newRow("not a number") << QList<float>{ nan, 5, 8, 5 } << false;
 }
 
 void TestPlotSurface::clippingAndUnreasonableCoordinates()
@@ -181,7 +186,8 @@ void TestPlotSurface::clearingKeepsMappingAndPenWidth()
     surface->plotPoint(7, 7);
     const QImage image = surface->image();
     QVERIFY(inkNear(image, 7, 7));
-    QVERIFY(inkAround(image, chartPixel(image, 7, 7) + QPoint(qRound(2.5 * image.devicePixelRatio()), 0), 0));
+    QVERIFY(inkAround(
+            image, chartPixel(image, 7, 7) + QPoint(qRound(2.5 * image.devicePixelRatio()), 0), 0));
     QVERIFY(!inkNear(image, 2, 2));
 }
 
