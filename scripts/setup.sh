@@ -5,11 +5,11 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config file
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev libfuzzer-14-dev
     xvfb xauth xdotool fonts-dejavu-core
-    hyperfine desktop-file-utils appstream dpkg-dev python3
+    hyperfine desktop-file-utils appstream dpkg-dev python3 poppler-utils imagemagick
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds everything and runs every test:
+#   0. the format check: every C++ file as clang-format writes it (.clang-format);
 #   1. the whole project (Release) with CTest;
 #   2. the computation layer and its tests under AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. the fuzz targets for a bounded number of inputs, and the short soak of the main window,
@@ -18,6 +19,8 @@ run_ctest() {
 }
 
 scripts/setup.sh
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+passed=$((passed + 1))
 scripts/build.sh
 run_ctest build
 
