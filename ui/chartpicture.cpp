@@ -122,7 +122,7 @@ void paintFrame(QPainter &painter, const QRectF &chart, const QRectF &userCorner
             const double top = std::clamp(y - pen / 2, chart.top(), chart.bottom() - pen);
             painter.fillRect(QRectF(chart.left() - tickTwips * kx, top, tickTwips * kx, pen),
                              look.ink);
-            text(-475, (y - chart.top()) / ky - 90, 400, 180, Qt::AlignRight | Qt::AlignVCenter,
+            text(-505, (y - chart.top()) / ky - 90, 400, 180, Qt::AlignRight | Qt::AlignVCenter,
                  number);
         }
     }

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QUrl>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -39,6 +40,13 @@ public:
     /// The folder of the help pages, as a file URL ending in "/", found from the executable.
     static QUrl helpBaseUrl();
 
+    /// The zoom steps of the View menu, in percent.
+    static constexpr std::array<int, 8> zoomSteps{ 100, 125, 150, 175, 200, 250, 300, 400 };
+    /// Zooms every window of the program to `percent`, one of zoomSteps (others are ignored),
+    /// whether or not it fits the screen; saves nothing.
+    void setZoomPercent(int percent);
+    int zoomPercent() const { return zoom; }
+
     IsoquantParametersWindow *isoquantParameters() const { return form4.get(); }
     GeneralParametersWindow *generalParameters() const { return form5.get(); }
     /// The technology found by the latest Draw.
@@ -55,6 +63,14 @@ private:
     enum class CaptionChange { Set, Append, Show };
     void apply(const analysis::Effect &effect);
     void changeResult(analysis::ResultLabel label, CaptionChange change, const QString &text);
+
+    void restoreView();
+    void showScale(bool on);
+    bool fitsScreen(int percent) const;
+    void chooseZoom(int percent);
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
 
     void command1Clicked();
     void clearResults();
@@ -89,14 +105,21 @@ private:
     QMenu *mnufile = nullptr;
     QMenu *mnuparametres = nullptr;
     QMenu *mnuderived = nullptr;
+    QMenu *mnuview = nullptr;
     QMenu *mnuhelp = nullptr;
     QAction *mnuexit = nullptr;
     QAction *mnugenparam = nullptr;
     QAction *mnupreferences = nullptr;
     QAction *mnushort = nullptr;
+    QAction *mnuzoomin = nullptr;
+    QAction *mnuzoomout = nullptr;
+    QAction *mnuzoomreset = nullptr;
+    QAction *mnuscale = nullptr;
     QAction *mnuhow = nullptr;
     QAction *mnuglossary = nullptr;
     QAction *mnuabout = nullptr;
+
+    int zoom = 100; ///< percent, one of zoomSteps
 
     std::unique_ptr<GeneralParametersWindow> form5;
     std::unique_ptr<IsoquantParametersWindow> form4;

@@ -11,7 +11,16 @@ ResultList::ResultList(QWidget *parent) : QPlainTextEdit(parent)
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFocusPolicy(Qt::ClickFocus); // selectable and copyable, but not a Tab stop like a label
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Older lines stay reachable, and a scroll bar shows that they are there.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The text is laid out after an append, and the scroll bar showing up narrows it: the range
+    // changes later, and the newest line is followed unless the user has scrolled away.
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this](int, int maximum) {
+        if (followNewest)
+            verticalScrollBar()->setValue(maximum);
+    });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this](int value) { followNewest = value == verticalScrollBar()->maximum(); });
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     document()->setDocumentMargin(0);
     setBackgroundRole(QPalette::Window);
@@ -51,5 +60,6 @@ void ResultList::showNewText()
     end.movePosition(QTextCursor::End);
     end.insertText(lines);
     shown += fresh.size();
+    followNewest = true;
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
