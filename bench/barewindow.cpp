@@ -116,6 +116,12 @@ int main(int argc, char *argv[])
     parametres->addAction(QStringLiteral("&Isoquants"));
     QMenu *issues = form1.menuBar()->addMenu(QStringLiteral("&Issues"));
     issues->addAction(QStringLiteral("&Short-period fixed quantity of Y"))->setCheckable(true);
+    QMenu *view = form1.menuBar()->addMenu(QStringLiteral("&View"));
+    view->addAction(QStringLiteral("Zoom &In"));
+    view->addAction(QStringLiteral("Zoom &Out"));
+    view->addAction(QStringLiteral("&Actual Size"));
+    view->addSeparator();
+    view->addAction(QStringLiteral("Show &Scale"))->setCheckable(true);
     QMenu *help = form1.menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&How to use this software"));
     help->addAction(QStringLiteral("&Glossary"));

@@ -84,11 +84,13 @@ int runAndCompare(int argc, char **argv, const std::vector<Comparison> &comparis
         const double figureUs = median(figure->second.cpuNs) / 1000;
         const double floorUs = median(floor->second.cpuNs) / 1000;
         const double ratio = figureUs / floorUs;
-        bool met = ratio <= c.maxRatio;
-        std::string goal = "<= " + std::to_string(c.maxRatio).substr(0, 4) + "x";
+        bool met = c.maxRatio <= 0 || ratio <= c.maxRatio;
+        std::string goal =
+                c.maxRatio > 0 ? "<= " + std::to_string(c.maxRatio).substr(0, 4) + "x" : "figure";
         if (c.maxFigureMicros) {
             met = met && figureUs <= *c.maxFigureMicros;
-            goal += " and figure <= " + std::to_string(int(*c.maxFigureMicros)) + " us";
+            goal += (c.maxRatio > 0 ? " and figure" : "") + std::string(" <= ")
+                    + std::to_string(int(*c.maxFigureMicros)) + " us";
         }
         allMet = allMet && met;
         std::printf("%-34s %-34s %10.1f %10.1f %7.2f  %s: %s [%.1f us / %.1f us]\n",

@@ -10,7 +10,7 @@ struct Comparison
 {
     std::string figure;
     std::string floor;
-    double maxRatio = 0; ///< the figure's median over the floor's, at most
+    double maxRatio = 0; ///< the figure's median over the floor's, at most (0: no bound)
     std::optional<double> maxFigureMicros; ///< and the figure's median itself, at most
 };
 

@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QWidget>
 
 #include <vector>
@@ -26,6 +28,41 @@ constexpr char designGeometry[] = "designGeometry";
 constexpr char designSize[] = "designSize";
 
 double zoom = 1;
+
+/// The application's style with the parts drawn at a fixed pixel size (option and check
+/// indicators, scroll bars) scaled by the zoom, so that a zoomed window is zoomed whole.
+class ZoomStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_RadioButtonLabelSpacing:
+        case PM_CheckBoxLabelSpacing:
+        case PM_ScrollBarExtent:
+            return qRound(base * zoom);
+        default:
+            return base;
+        }
+    }
+};
+
+/// Puts the zoom style in place the first time the program is zoomed; at 100 % the
+/// application keeps its own style untouched.
+void useZoomStyle()
+{
+    if (dynamic_cast<ZoomStyle *>(QApplication::style()))
+        return;
+    QApplication::setStyle(new ZoomStyle(QStyleFactory::create(QApplication::style()->name())));
+}
 
 std::vector<QPointer<QWidget>> &laidOutRoots()
 {
@@ -191,6 +228,7 @@ void setZoomFactor(double factor)
     if (!(factor > 0) || factor == zoom)
         return;
     zoom = factor;
+    useZoomStyle();
     auto &roots = laidOutRoots();
     std::erase_if(roots, [](const QPointer<QWidget> &root) { return root.isNull(); });
     for (const QPointer<QWidget> &root : roots)
