@@ -1,7 +1,32 @@
 #include "resultlist.h"
 
+#include "windowlook.h"
+
+#include <QApplication>
+#include <QProxyStyle>
 #include <QScrollBar>
+#include <QStyleFactory>
 #include <QTextCursor>
+
+namespace {
+
+/// A narrow scroll bar: the design's list is just wide enough for a result line, so a
+/// scroll bar of the usual width would wrap every line it stands beside.
+class NarrowScrollBarStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        if (metric == PM_ScrollBarExtent)
+            return qRound(10 * zoomFactor());
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+} // namespace
 
 ResultList::ResultList(QWidget *parent) : QPlainTextEdit(parent)
 {
@@ -13,6 +38,9 @@ ResultList::ResultList(QWidget *parent) : QPlainTextEdit(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Older lines stay reachable, and a scroll bar shows that they are there.
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    auto *narrow = new NarrowScrollBarStyle(QStyleFactory::create(QApplication::style()->name()));
+    narrow->setParent(this);
+    verticalScrollBar()->setStyle(narrow);
     // The text is laid out after an append, and the scroll bar showing up narrows it: the range
     // changes later, and the newest line is followed unless the user has scrolled away.
     connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this](int, int maximum) {

@@ -248,6 +248,8 @@ void TestView::resultListShowsAScrollBarWhenLinesDoNotFit()
     QCoreApplication::processEvents();
     QVERIFY(list->verticalScrollBar()->isVisible());
     QCOMPARE(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
+    // The scroll bar leaves room for a whole result line: none is wrapped beside it.
+    QCOMPARE(list->document()->lineCount(), list->document()->blockCount());
 }
 
 QTEST_MAIN(TestView)
