@@ -266,15 +266,20 @@ ChartRenderer::ChartRenderer(QPainter &painter, const QRectF &chartArea, const Q
     }
 }
 
-std::optional<QRectF> ChartRenderer::cell(QPointF centre) const
+std::optional<QPoint> ChartRenderer::cellAt(QPointF centre) const
 {
     // A single-pixel point fills the design pixel its centre falls in, scaled like the pens.
     if (!(centre.x() >= area.left() && centre.x() < area.right() && centre.y() >= area.top()
           && centre.y() < area.bottom()))
         return std::nullopt;
-    const double column = std::floor((centre.x() - area.left()) / penScale);
-    const double row = std::floor((centre.y() - area.top()) / penScale);
-    return QRectF(area.left() + column * penScale, area.top() + row * penScale, penScale, penScale);
+    return QPoint(static_cast<int>((centre.x() - area.left()) / penScale),
+                  static_cast<int>((centre.y() - area.top()) / penScale));
+}
+
+QRectF ChartRenderer::cellsArea(const QRect &cells) const
+{
+    return { area.left() + cells.left() * penScale, area.top() + cells.top() * penScale,
+             cells.width() * penScale, cells.height() * penScale };
 }
 
 void ChartRenderer::writeCell(const QRectF &cell)
@@ -295,14 +300,15 @@ QRectF ChartRenderer::point(float x, float y, int pen)
 {
     const QPointF centre = map(x, y);
     if (pen == 1) {
-        const std::optional<QRectF> square = cell(centre);
-        if (!square)
+        const std::optional<QPoint> cell = cellAt(centre);
+        if (!cell)
             return {};
+        const QRectF square = cellsArea(QRect(*cell, QSize(1, 1)));
         if (direct)
-            writeCell(*square);
+            writeCell(square);
         else
-            painter.fillRect(*square, ink);
-        return *square;
+            painter.fillRect(square, ink);
+        return square;
     }
     const double width = pen * penScale;
     const QRectF dot(centre.x() - width / 2, centre.y() - width / 2, width, width);
@@ -331,18 +337,48 @@ QRectF ChartRenderer::segment(float x1, float y1, float x2, float y2, int pen)
             .adjusted(-margin, -margin, margin, margin);
 }
 
+void ChartRenderer::singlePixelPoints(const float *xy, std::size_t count)
+{
+    // A curve's points fall many to a design pixel, and its pixels in rows and columns: they are
+    // joined into rectangles of the same pixels, and a vector device gets them as one path.
+    QPainterPath squares;
+    squares.setFillRule(Qt::WindingFill); // where rectangles overlap, both stay filled
+    QRect cells;
+    const auto flush = [&] {
+        if (cells.isEmpty())
+            return;
+        if (direct)
+            writeCell(cellsArea(cells));
+        else
+            squares.addRect(cellsArea(cells));
+    };
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::optional<QPoint> cell = cellAt(map(xy[2 * i], xy[2 * i + 1]));
+        if (!cell || cells.contains(*cell))
+            continue;
+        const bool extendsRow = cells.height() == 1 && cell->y() == cells.top()
+                && (cell->x() == cells.right() + 1 || cell->x() == cells.left() - 1);
+        const bool extendsColumn = cells.width() == 1 && cell->x() == cells.left()
+                && (cell->y() == cells.bottom() + 1 || cell->y() == cells.top() - 1);
+        if (!cells.isEmpty() && (extendsRow || extendsColumn)) {
+            cells |= QRect(*cell, QSize(1, 1));
+            continue;
+        }
+        flush();
+        cells = QRect(*cell, QSize(1, 1));
+    }
+    flush();
+    if (!squares.isEmpty())
+        painter.fillPath(squares, ink);
+}
+
 void ChartRenderer::replay(const OperationRun &run)
 {
     int pen = 1;
     run.replay([&pen](int width) { pen = width; },
                [&](const float *xy, std::size_t count) {
-                   if (pen == 1 && !direct) {
-                       // One path for a curve's points: a vector device keeps it one element.
-                       QPainterPath squares;
-                       for (std::size_t i = 0; i < count; ++i)
-                           if (const auto square = cell(map(xy[2 * i], xy[2 * i + 1])))
-                               squares.addRect(*square);
-                       painter.fillPath(squares, ink);
+                   if (pen == 1) {
+                       singlePixelPoints(xy, count);
                        return;
                    }
                    for (std::size_t i = 0; i < count; ++i)

@@ -151,8 +151,11 @@ public:
 
 private:
     QPointF map(float x, float y) const { return { ax * x + bx, ay * y + by }; }
-    /// The design-pixel cell of a single-pixel point at `centre`, or nothing outside the area.
-    std::optional<QRectF> cell(QPointF centre) const;
+    /// The design pixel (column, row) of a single-pixel point at `centre`; nothing outside.
+    std::optional<QPoint> cellAt(QPointF centre) const;
+    /// A rectangle of design pixels in painter coordinates.
+    QRectF cellsArea(const QRect &cells) const;
+    void singlePixelPoints(const float *xy, std::size_t count);
     void writeCell(const QRectF &cell);
 
     QPainter &painter;
