@@ -186,7 +186,6 @@ void ChartDrawing::endRun()
     const auto [first, last] = byHash.equal_range(hash);
     for (auto it = first; it != last; ++it) {
         if (*distinct[it->second] == open) {
-            order.push_back(it->second);
             open = OperationRun();
             return;
         }
@@ -195,7 +194,6 @@ void ChartDrawing::endRun()
     open.shrink();
     distinct.push_back(std::make_unique<const OperationRun>(std::move(open)));
     byHash.emplace(hash, index);
-    order.push_back(index);
     open = OperationRun();
 }
 
@@ -204,7 +202,6 @@ void ChartDrawing::clear()
     // New, empty containers: the memory goes back, not only the elements.
     distinct = decltype(distinct)();
     byHash = decltype(byHash)();
-    order = decltype(order)();
     open = OperationRun();
 }
 

@@ -71,9 +71,10 @@ private:
     int currentPen = 0; ///< the width of the latest pen step, 0 before the first
 };
 
-/// What a chart has drawn since it was last cleared, as operation runs in order. A run that
-/// equals one kept already is kept once and referred to again (a class repeating the same
-/// Draw does not multiply the memory).
+/// What a chart has drawn since it was last cleared, as operation runs. Every operation paints
+/// the one ink, so the picture depends neither on the order of the runs nor on how often each
+/// was drawn: a run equal to one kept already is dropped (a class repeating the same Draw does
+/// not multiply the memory, nor the time to paint the drawing again).
 class ChartDrawing
 {
 public:
@@ -82,15 +83,16 @@ public:
     /// Ends the run being recorded.
     void endRun();
     void clear();
-    bool empty() const { return order.empty() && open.empty(); }
-    /// Runs kept, counting each distinct run once (the open run included).
+    bool empty() const { return distinct.empty() && open.empty(); }
+    /// Runs kept, each distinct run once (the open run included).
     std::size_t distinctRuns() const { return distinct.size() + (open.empty() ? 0 : 1); }
 
+    /// Visits each distinct run once, the open run last.
     template<class Visitor>
     void forEachRun(Visitor &&visit) const
     {
-        for (std::uint32_t index : order)
-            visit(*distinct[index]);
+        for (const auto &run : distinct)
+            visit(*run);
         if (!open.empty())
             visit(open);
     }
@@ -98,7 +100,6 @@ public:
 private:
     std::vector<std::unique_ptr<const OperationRun>> distinct;
     std::unordered_multimap<std::size_t, std::uint32_t> byHash;
-    std::vector<std::uint32_t> order;
     OperationRun open;
 };
 

@@ -353,7 +353,7 @@ void TestPlotSurface::equalDrawsAreKeptOnce()
     QCOMPARE(surface->drawing().distinctRuns(), std::size_t(2));
     const QImage before = surface->image();
 
-    // Painted again in order, the drawing is the same as drawn.
+    // Painted again, each kept run once, the drawing is the same as drawn.
     surface->setScaleFactor(2);
     surface->setScaleFactor(1);
     QCOMPARE(surface->image(), before);
