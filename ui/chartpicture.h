@@ -119,7 +119,9 @@ struct ChartLook
     unsigned layers = unsigned(ChartLayer::All);
     bool axisLetters = true; ///< "X" and "Y" as text (the window shows labels of its own instead)
     bool scale = false; ///< ticks at 0, 2, ... 10 thousand with their numbers and a unit note
-    qreal penScale = 1; ///< design pixels to target units, for pens, points and the axes
+    /// Design pixels to target units, for pens, points and the axes: the chart area's width
+    /// over 133 keeps the design's proportions (PlotSurface uses its zoom factor).
+    qreal penScale = 1;
     QFont font; ///< family and weight of the letters and numbers; their size follows the target
 };
 
@@ -131,14 +133,16 @@ QRectF chartAreaIn(const QRectF &figure);
 
 /// Paints a chart's picture into `target` (a figure rectangle, see figureAround) with any painter:
 /// the screen, an image of any size, an SVG generator, a PDF writer or a printer. Points and lines
-/// stay vector elements on a vector device. Render hints are the caller's; without
-/// antialiasing, lines fall on whole pixels as on the screen.
+/// stay vector elements on a vector device. `userCorners` holds the user coordinates of the
+/// chart's top-left and bottom-right corners (PlotSurface::userCorners). Render hints are the
+/// caller's; without antialiasing, lines fall on whole pixels as on the screen.
 void paintChart(QPainter &painter, const QRectF &target, const ChartDrawing &drawing,
                 const QRectF &userCorners, const ChartLook &look);
 
 /// Paints single operations into a chart area, as paintChart does. On an image whose painter only
-/// scales and moves, single-pixel points are written straight into its memory: a Cobb-Douglas
-/// curve is some 1600 of them, the bulk of a Draw (bench_window's plotDefaultDraw and wholeDraw).
+/// scales and moves, single-pixel points are written straight into its memory, clipped to the
+/// chart area rather than by the painter: a Cobb-Douglas curve is some 1600 of them, the bulk of
+/// a Draw (bench_window's plotDefaultDraw and wholeDraw, and chartAt400).
 class ChartRenderer
 {
 public:
