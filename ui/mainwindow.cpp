@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "exportcommands.h"
 #include "generalparameterswindow.h"
 #include "isoquantparameterswindow.h"
 #include "plotsurface.h"
@@ -238,8 +239,16 @@ void MainWindow::createMenus()
         return action;
     };
 
+    exporter = new ExportCommands(
+            this, [this] { return chartPicture(); }, results,
+            [this] { return label4->caption().split(u'\r', Qt::SkipEmptyParts); });
     mnufile = menu(QStringLiteral("mnufile"), tr("&File"));
+    mnufile->addActions({ exporter->exportChartAction(), exporter->exportResultsAction(),
+                          exporter->printAction() });
+    mnufile->addSeparator();
     mnuexit = item(mnufile, QStringLiteral("mnuexit"), tr("&Exit"), &QWidget::close);
+    mnuedit = menu(QStringLiteral("mnuedit"), tr("&Edit"));
+    mnuedit->addAction(exporter->copyResultsAction());
     mnuparametres = menu(QStringLiteral("mnuparametres"), tr("&Parametres"));
     mnugenparam = item(mnuparametres, QStringLiteral("mnugenparam"), tr("&General"),
                        &MainWindow::mnugenparamTriggered);
@@ -281,6 +290,7 @@ void MainWindow::command1Clicked()
     const analysis::DrawOutcome outcome = analysis::draw(inputs);
     for (const analysis::Effect &effect : outcome.effects)
         apply(effect);
+    results.recordDraw(inputs, outcome);
 }
 
 void MainWindow::apply(const analysis::Effect &effect)
@@ -329,6 +339,28 @@ QLabel *MainWindow::resultLabel(analysis::ResultLabel label) const
     return label8;
 }
 
+ChartPicture MainWindow::chartPicture() const
+{
+    // Interim: the chart's pixels, scaled, until the chart paints itself into any target.
+    const QRect frame = fromTwips(300, 150, 2430, 2610);
+    const QImage drawing = picture1->image();
+    const QRect chartArea = picture1->geometry().translated(-frame.topLeft());
+    return { QSizeF(frame.size()), QRectF(chartArea),
+             [drawing, chartArea, frame](QPainter &p, const QRectF &target, qreal) {
+                 const qreal k = target.width() / frame.width();
+                 p.save();
+                 p.translate(target.topLeft());
+                 p.scale(k, k);
+                 p.drawImage(QRectF(chartArea), drawing);
+                 p.setPen(QPen(Qt::black, 1));
+                 p.drawLine(chartArea.bottomLeft(), chartArea.topLeft());
+                 p.drawLine(chartArea.bottomLeft(), chartArea.bottomRight());
+                 p.drawText(QPointF(4, 40), QStringLiteral("Y"));
+                 p.drawText(QPointF(140, 166), QStringLiteral("X"));
+                 p.restore();
+             } };
+}
+
 void MainWindow::clearResults()
 {
     picture1->clearSurface();
@@ -336,6 +368,7 @@ void MainWindow::clearResults()
     label4->setCaption(QString());
     label8->clear();
     label6->clear();
+    results.clear();
     releaseFreedMemory();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "analysis/draw.h"
+#include "chartexport.h"
+#include "resultlog.h"
 
 #include <QMainWindow>
 #include <QUrl>
@@ -19,6 +21,7 @@ class QPushButton;
 class QRadioButton;
 QT_END_NAMESPACE
 
+class ExportCommands;
 class GeneralParametersWindow;
 class IsoquantParametersWindow;
 class PlotSurface;
@@ -41,6 +44,10 @@ public:
 
     IsoquantParametersWindow *isoquantParameters() const { return form4.get(); }
     GeneralParametersWindow *generalParameters() const { return form5.get(); }
+    /// Export, print and copy of the chart and the results.
+    ExportCommands *exportCommands() const { return exporter; }
+    /// The Draws since the last Clear that wrote a result line.
+    const ResultLog &resultLog() const { return results; }
     /// The technology found by the latest Draw.
     std::int16_t technologyType = 0;
 
@@ -54,6 +61,7 @@ private:
     analysis::TechnologyType selectedTechnology() const;
     void apply(const analysis::Effect &effect);
     QLabel *resultLabel(analysis::ResultLabel label) const;
+    ChartPicture chartPicture() const;
 
     void command1Clicked();
     void clearResults();
@@ -86,6 +94,7 @@ private:
     PlotSurface *picture1 = nullptr;
 
     QMenu *mnufile = nullptr;
+    QMenu *mnuedit = nullptr;
     QMenu *mnuparametres = nullptr;
     QMenu *mnuderived = nullptr;
     QMenu *mnuhelp = nullptr;
@@ -96,6 +105,9 @@ private:
     QAction *mnuhow = nullptr;
     QAction *mnuglossary = nullptr;
     QAction *mnuabout = nullptr;
+
+    ResultLog results; ///< the Draws since the last Clear that wrote a result line
+    ExportCommands *exporter = nullptr;
 
     std::unique_ptr<GeneralParametersWindow> form5;
     std::unique_ptr<IsoquantParametersWindow> form4;
