@@ -110,7 +110,14 @@ int main(int argc, char *argv[])
                   { Kind::Label, "", 4860, 2820, 3675, 375, -1 },
           });
     QMenu *file = form1.menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&Export Chart..."));
+    file->addAction(QStringLiteral("Export &Results..."));
+    file->addAction(QStringLiteral("&Print..."))->setShortcut(QKeySequence::Print);
+    file->addSeparator();
     file->addAction(QStringLiteral("&Exit"));
+    QMenu *edit = form1.menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(QStringLiteral("&Copy Results"))
+            ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     QMenu *parametres = form1.menuBar()->addMenu(QStringLiteral("&Parametres"));
     parametres->addAction(QStringLiteral("&General"));
     parametres->addAction(QStringLiteral("&Isoquants"));
