@@ -10,24 +10,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-namespace {
-
-QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    return frame;
-}
-
-} // namespace
-
 IsoquantParametersWindow::IsoquantParametersWindow(
         std::function<analysis::TechnologyType()> selectedTechnology, QWidget *parent)
     : QMainWindow(parent), selectedTechnology(std::move(selectedTechnology))
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(tr("Parametres of the isoquants"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/production-lab-32.png")));
 
     mnuexit4 = menuBar()->addAction(tr("&Activate the changes"));
     mnuexit4->setObjectName(QStringLiteral("mnuexit4"));
@@ -73,9 +61,7 @@ IsoquantParametersWindow::IsoquantParametersWindow(
 
     frame1 = { linear, fixed, cobbDouglas };
 
-    command1 = new QPushButton(tr("Restore defaults"), client);
-    command1->setObjectName(QStringLiteral("Command1"));
-    command1->setAutoDefault(false);
+    command1 = makeButton(QStringLiteral("Command1"), tr("Restore defaults"), client);
     placeInTwips(command1, 3960, 5100, 1950, 735);
     connect(command1, &QPushButton::clicked, this, &IsoquantParametersWindow::command1Clicked);
     fitCaptions(client);

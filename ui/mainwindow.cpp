@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -40,34 +41,23 @@ struct Overloaded : Ts...
     using Ts::operator()...;
 };
 
-/// The client area. It paints the two arrowhead strokes that lie just outside the chart.
+/// The client area. It paints the part of the chart's figure outside the chart: one stroke of
+/// each arrowhead and, when shown, the scale.
 class ClientArea : public QWidget
 {
 public:
     using QWidget::QWidget;
+    PlotSurface *chart = nullptr;
 
 protected:
     void paintEvent(QPaintEvent *) override
     {
+        if (!chart)
+            return;
         QPainter p(this);
-        p.setPen(QPen(palette().color(QPalette::WindowText), 1));
-        p.drawLine(fromTwips(675, 225, 0, 0).topLeft(), fromTwips(585, 450, 0, 0).topLeft());
-        p.drawLine(fromTwips(2430, 2340, 0, 0).topLeft(), fromTwips(2655, 2250, 0, 0).topLeft());
+        chart->paintFrame(p, QRectF(chart->geometry()));
     }
 };
-
-QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false); // no button reacts to Enter
-    return button;
-}
-
-QString fromUtf8(const std::string &text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 /// Hands the memory freed by dropping a long results list back to the system. The C library
 /// keeps freed blocks for reuse, and the list's many small blocks lie between others that stay,
@@ -86,7 +76,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Elements of the neoclassical theory of production"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/production-lab-32.png")));
+    // Every window of the program shows the application's icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/production-lab-32.png")));
     createControls();
     createMenus();
 
@@ -148,8 +139,7 @@ void MainWindow::createControls()
     placeInTwips(command2, 3960, 4320, 975, 405);
     connect(command2, &QPushButton::clicked, this, &MainWindow::clearResults);
 
-    frame1 = new QGroupBox(tr("Isoquants"), client);
-    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1 = makeFrame(QStringLiteral("Frame1"), tr("Isoquants"), client);
     placeInTwips(frame1, 5820, 3300, 3165, 2580);
     option1 = new QButtonGroup(this);
     const struct
@@ -176,6 +166,7 @@ void MainWindow::createControls()
     picture1->setObjectName(QStringLiteral("Picture1"));
     picture1->setAccessibleName(tr("Chart of the isoquants and isocost lines"));
     placeInTwips(picture1, 675, 270, 2000, 2000);
+    client->chart = picture1;
     label10 = makeLabel(QStringLiteral("Label10"), QStringLiteral("Y"), client);
     placeInTwips(label10, 360, 420, 195, 315);
     label9 = makeLabel(QStringLiteral("Label9"), QStringLiteral("X"), client);
@@ -290,6 +281,7 @@ void MainWindow::command1Clicked()
     const analysis::DrawOutcome outcome = analysis::draw(inputs);
     for (const analysis::Effect &effect : outcome.effects)
         apply(effect);
+    picture1->finishDraw();
     results.recordDraw(inputs, outcome);
 }
 
@@ -302,62 +294,93 @@ void MainWindow::apply(const analysis::Effect &effect)
                     [this](const PlotPoint &e) { picture1->plotPoint(e.x, e.y); },
                     [this](const DrawSegment &e) { picture1->drawSegment(e.x1, e.y1, e.x2, e.y2); },
                     [this](const SetCaption &e) {
-                        if (e.label == ResultLabel::ResultList)
-                            label4->setCaption(fromUtf8(e.text));
-                        else
-                            resultLabel(e.label)->setText(fromUtf8(e.text));
+                        changeResult(e.label, CaptionChange::Set, QString::fromStdString(e.text));
                     },
                     [this](const AppendToCaption &e) {
-                        if (e.label == ResultLabel::ResultList)
-                            label4->appendToCaption(fromUtf8(e.text));
-                        else
-                            resultLabel(e.label)->setText(resultLabel(e.label)->text()
-                                                          + fromUtf8(e.text));
+                        changeResult(e.label, CaptionChange::Append,
+                                     QString::fromStdString(e.text));
                     },
                     [this](const ShowLabel &e) {
-                        if (e.label == ResultLabel::ResultList)
-                            label4->show();
-                        else
-                            resultLabel(e.label)->show();
+                        changeResult(e.label, CaptionChange::Show, QString());
                     },
             },
             effect);
 }
 
-QLabel *MainWindow::resultLabel(analysis::ResultLabel label) const
+void MainWindow::changeResult(analysis::ResultLabel label, CaptionChange change,
+                              const QString &text)
 {
-    // The results list is a ResultList, not a QLabel: callers handle it before asking here.
+    using analysis::ResultLabel;
+    if (label == ResultLabel::ResultList) {
+        // The results list keeps its exact text and appends without laying out the old lines.
+        switch (change) {
+        case CaptionChange::Set:
+            label4->setCaption(text);
+            break;
+        case CaptionChange::Append:
+            label4->appendToCaption(text);
+            break;
+        case CaptionChange::Show:
+            label4->show();
+            break;
+        }
+        return;
+    }
+    QLabel *target = nullptr;
     switch (label) {
-    case analysis::ResultLabel::Heading:
-        return label5;
-    case analysis::ResultLabel::Slope:
-        return label6;
-    case analysis::ResultLabel::AverageCost:
-    case analysis::ResultLabel::ResultList:
+    case ResultLabel::Heading:
+        target = label5;
+        break;
+    case ResultLabel::Slope:
+        target = label6;
+        break;
+    case ResultLabel::AverageCost:
+        target = label8;
+        break;
+    case ResultLabel::ResultList:
         break;
     }
-    return label8;
+    if (!target)
+        return;
+    switch (change) {
+    case CaptionChange::Set:
+        target->setText(text);
+        break;
+    case CaptionChange::Append:
+        target->setText(target->text() + text);
+        break;
+    case CaptionChange::Show:
+        target->show();
+        break;
+    }
 }
 
 ChartPicture MainWindow::chartPicture() const
 {
-    // Interim: the chart's pixels, scaled, until the chart paints itself into any target.
-    const QRect frame = fromTwips(300, 150, 2430, 2610);
-    const QImage drawing = picture1->image();
-    const QRect chartArea = picture1->geometry().translated(-frame.topLeft());
-    return { QSizeF(frame.size()), QRectF(chartArea),
-             [drawing, chartArea, frame](QPainter &p, const QRectF &target, qreal) {
-                 const qreal k = target.width() / frame.width();
-                 p.save();
-                 p.translate(target.topLeft());
-                 p.scale(k, k);
-                 p.drawImage(QRectF(chartArea), drawing);
-                 p.setPen(QPen(Qt::black, 1));
-                 p.drawLine(chartArea.bottomLeft(), chartArea.topLeft());
-                 p.drawLine(chartArea.bottomLeft(), chartArea.bottomRight());
-                 p.drawText(QPointF(4, 40), QStringLiteral("Y"));
-                 p.drawText(QPointF(140, 166), QStringLiteral("X"));
-                 p.restore();
+    // The figure at the chart's design size, dark on white, with the axis letters as text and
+    // the scale when the chart shows it.
+    const QRectF figure(
+            QPointF(0, 0),
+            figureAround(QRectF(QPointF(0, 0), fromTwips(0, 0, 2000, 2000).size())).size());
+    ChartLook look;
+    look.scale = picture1->scaleShown();
+    look.font = controlFont();
+    PlotSurface *chart = picture1;
+    return { figure.size(), chartAreaIn(figure),
+             [chart, look](QPainter &painter, const QRectF &target, qreal penScale) mutable {
+                 look.penScale = penScale;
+                 if (chart->retainsDrawing()) {
+                     paintChart(painter, target, chart->drawing(), chart->userCorners(), look);
+                     return;
+                 }
+                 // A chart that keeps no drawing ("Slow computer") gives what its pixels show,
+                 // in ink on the white background.
+                 look.layers = unsigned(ChartLayer::Background) | unsigned(ChartLayer::Frame);
+                 paintChart(painter, target, ChartDrawing(), chart->userCorners(), look);
+                 QImage shown = chart->image().createMaskFromColor(
+                         chart->palette().color(chart->backgroundRole()).rgb(), Qt::MaskOutColor);
+                 shown.setColorTable({ qRgba(0, 0, 0, 0), look.ink.rgba() });
+                 painter.drawImage(chartAreaIn(target), shown);
              } };
 }
 

@@ -59,8 +59,9 @@ private:
     void createMenus();
     void updateTabOrder();
     analysis::TechnologyType selectedTechnology() const;
+    enum class CaptionChange { Set, Append, Show };
     void apply(const analysis::Effect &effect);
-    QLabel *resultLabel(analysis::ResultLabel label) const;
+    void changeResult(analysis::ResultLabel label, CaptionChange change, const QString &text);
     ChartPicture chartPicture() const;
 
     void command1Clicked();
