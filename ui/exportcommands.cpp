@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLocale>
@@ -108,6 +109,8 @@ ExportCommands::ExportCommands(QWidget *window, std::function<ChartPicture()> ch
       resultLines(std::move(resultLines)),
       folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
 {
+    if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
     setObjectName(QStringLiteral("ExportCommands"));
     const auto action = [this](const QString &name, const QString &caption, auto slot) {
         auto *created = new QAction(caption, this);
