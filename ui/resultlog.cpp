@@ -83,9 +83,17 @@ void ResultLog::recordDraw(const analysis::DrawInputs &inputs, const analysis::D
     (void)outcome;
 }
 
+void ResultLog::add(const ResultRow &row)
+{
+    if (distinct.empty() || !(distinct.back() == row))
+        distinct.push_back(row);
+    entries.push_back({ draws, std::uint32_t(distinct.size() - 1) });
+}
+
 void ResultLog::clear()
 {
-    kept = {};
+    distinct = {};
+    entries = {};
     draws = 0;
 }
 
@@ -102,10 +110,11 @@ Table ResultLog::table() const
                      QStringLiteral("Y"),          QStringLiteral("Cost"),
                      QStringLiteral("Slope"),      QStringLiteral("Average cost"),
                      QStringLiteral("Outcome") };
-    table.rows.reserve(qsizetype(kept.size()));
-    for (const ResultRow &row : kept) {
+    table.rows.reserve(qsizetype(entries.size()));
+    for (const Entry &entry : entries) {
+        const ResultRow &row = distinct[entry.row];
         table.rows.append({
-                double(row.draw),
+                double(entry.draw),
                 QString::fromLatin1(technologyName(row.technology)),
                 row.shortPeriod ? QStringLiteral("short period") : QStringLiteral("long run"),
                 row.level,
@@ -129,7 +138,7 @@ QStringList ResultLog::technologiesUsed(const QLocale &locale) const
 {
     QStringList used;
     QSet<QString> seen;
-    for (const ResultRow &row : kept) {
+    for (const ResultRow &row : distinct) {
         QString line = technologyWithParameters(row, locale);
         if (!seen.contains(line)) {
             seen.insert(line);

@@ -3,6 +3,7 @@
 #include "analysis/draw.h"
 #include "resulttable.h"
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -13,7 +14,6 @@ enum class ResultOutcome { Completed, Impossible, StoppedAtAverageCost };
 /// and money are in plain units, as the line reports them; absent where the Draw computed none.
 struct ResultRow
 {
-    int draw = 0; ///< the Draw's number since the last Clear, from 1
     analysis::TechnologyType technology = analysis::TechnologyType::CobbDouglas;
     bool shortPeriod = false;
     ResultOutcome outcome = ResultOutcome::Completed;
@@ -34,7 +34,11 @@ public:
     /// Forgets every row and restarts the count of Draws.
     void clear();
 
-    const std::vector<ResultRow> &rows() const { return kept; }
+    /// The number of rows.
+    std::size_t size() const { return entries.size(); }
+    /// The number, since the last Clear, of the Draw that wrote row `index`.
+    int drawNumber(std::size_t index) const { return entries[index].draw; }
+    const ResultRow &row(std::size_t index) const { return distinct[entries[index].row]; }
     /// The rows as a table with a header row, texts in English.
     Table table() const;
     /// One line per technology and parameters used by the rows, in order of first use,
@@ -42,7 +46,18 @@ public:
     QStringList technologiesUsed(const QLocale &locale) const;
 
 private:
-    std::vector<ResultRow> kept;
+    /// Keeps `row` for the Draw just counted.
+    void add(const ResultRow &row);
+
+    struct Entry
+    {
+        int draw;
+        std::uint32_t row; ///< index into `distinct`
+    };
+    /// A row equal to the one before it is kept once: a class repeating the same Draw many
+    /// times costs a few bytes a Draw.
+    std::vector<ResultRow> distinct;
+    std::vector<Entry> entries;
     int draws = 0;
 };
 
