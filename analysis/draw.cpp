@@ -1,8 +1,8 @@
 #include "analysis/draw.h"
 
-#include "analysis/drawcontext.h"
-#include "analysis/longrun.h"
-#include "analysis/shortperiod.h"
+#include "analysis/detail/drawcontext.h"
+#include "analysis/detail/longrun.h"
+#include "analysis/detail/shortperiod.h"
 
 namespace analysis {
 

@@ -1,6 +1,6 @@
-#include "analysis/isoquant.h"
+#include "analysis/detail/isoquant.h"
 
-#include "analysis/drawcontext.h"
+#include "analysis/detail/drawcontext.h"
 
 namespace analysis {
 

@@ -1,6 +1,6 @@
-#include "analysis/technology.h"
+#include "analysis/detail/technology.h"
 
-#include "analysis/checkedarithmetic.h"
+#include "analysis/detail/checkedarithmetic.h"
 
 namespace analysis {
 

@@ -1,7 +1,7 @@
-#include "analysis/shortperiod.h"
+#include "analysis/detail/shortperiod.h"
 
-#include "analysis/drawcontext.h"
-#include "analysis/report.h"
+#include "analysis/detail/drawcontext.h"
+#include "analysis/detail/report.h"
 
 namespace analysis {
 

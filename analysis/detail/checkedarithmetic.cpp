@@ -1,4 +1,4 @@
-#include "analysis/checkedarithmetic.h"
+#include "analysis/detail/checkedarithmetic.h"
 
 #include "analysis/numericvalue.h"
 

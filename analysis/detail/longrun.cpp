@@ -1,8 +1,8 @@
-#include "analysis/longrun.h"
+#include "analysis/detail/longrun.h"
 
-#include "analysis/drawcontext.h"
-#include "analysis/isoquant.h"
-#include "analysis/report.h"
+#include "analysis/detail/drawcontext.h"
+#include "analysis/detail/isoquant.h"
+#include "analysis/detail/report.h"
 
 namespace analysis {
 

@@ -1,6 +1,6 @@
-#include "analysis/report.h"
+#include "analysis/detail/report.h"
 
-#include "analysis/drawcontext.h"
+#include "analysis/detail/drawcontext.h"
 #include "analysis/numbertext.h"
 
 namespace analysis {

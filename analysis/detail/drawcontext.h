@@ -1,8 +1,8 @@
 #pragma once
 
-#include "analysis/checkedarithmetic.h"
+#include "analysis/detail/checkedarithmetic.h"
 #include "analysis/draw.h"
-#include "analysis/technology.h"
+#include "analysis/detail/technology.h"
 
 #include <utility>
 
