@@ -3,32 +3,25 @@
 #include "analysis/detail/drawcontext.h"
 #include "analysis/numbertext.h"
 
-namespace analysis {
+namespace analysis::detail {
 
-void writeSlope(DrawContext &context)
-{
-    CheckedArithmetic &calc = context.arithmetic;
-    const double slope = calc.divide(context.priceX(), context.priceY());
-    if (!context.ok())
-        return;
-    context.emit(SetCaption{ ResultLabel::Slope,
-                             "The slope of the isocost line is : " + std::string(" - ")
-                                     + patternText(slope, NumberPattern::LeadingZero,
-                                                   context.inputs.decimalSeparator) });
-}
+namespace {
 
-void writeReport(DrawContext &context, double scale, double quantity)
+/// The report of a choice whose quantities times `scale` are units; `quantity` is the level in
+/// the choice's own unit, so that the average cost needs no conversion.
+void writeReport(DrawContext &context, double x, double y, double cost, double scale,
+                 double quantity)
 {
     CheckedArithmetic &calc = context.arithmetic;
     const std::string &separator = context.inputs.decimalSeparator;
 
     context.emit(ShowLabel{ ResultLabel::Heading });
 
-    const double shownX = calc.multiply(scale, context.bestX);
-    const double shownY = calc.multiply(scale, context.bestY);
+    const double shownX = calc.multiply(scale, x);
+    const double shownY = calc.multiply(scale, y);
     const double priceX = context.priceX();
     const double priceY = context.priceY();
-    const double shownCost = calc.multiply(scale, context.minCost);
+    const double shownCost = calc.multiply(scale, cost);
     if (!context.ok())
         return;
     std::string line = " X = ";
@@ -44,7 +37,7 @@ void writeReport(DrawContext &context, double scale, double quantity)
     line += '\r';
     context.emit(AppendToCaption{ ResultLabel::ResultList, std::move(line) });
 
-    const double averageCost = calc.divide(context.minCost, quantity);
+    const double averageCost = calc.divide(cost, quantity);
     if (!context.ok())
         return;
     context.emit(SetCaption{
@@ -53,4 +46,28 @@ void writeReport(DrawContext &context, double scale, double quantity)
                     + patternText(averageCost, NumberPattern::NoLeadingZero, separator) });
 }
 
-} // namespace analysis
+} // namespace
+
+void writeSlope(DrawContext &context)
+{
+    CheckedArithmetic &calc = context.arithmetic;
+    const double slope = calc.divide(context.priceX(), context.priceY());
+    if (!context.ok())
+        return;
+    context.emit(SetCaption{ ResultLabel::Slope,
+                             "The slope of the isocost line is : " + std::string(" - ")
+                                     + patternText(slope, NumberPattern::LeadingZero,
+                                                   context.inputs.decimalSeparator) });
+}
+
+void writeReport(DrawContext &context, const ChartChoice &choice, double levelThousands)
+{
+    writeReport(context, choice.x, choice.y, choice.cost, 1000, levelThousands);
+}
+
+void writeReport(DrawContext &context, const UnitChoice &choice, double levelUnits)
+{
+    writeReport(context, choice.x, choice.y, choice.cost, 1, levelUnits);
+}
+
+} // namespace analysis::detail

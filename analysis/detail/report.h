@@ -1,14 +1,20 @@
 #pragma once
 
-namespace analysis {
+#include "analysis/detail/technologysteps.h"
+
+namespace analysis::detail {
 
 class DrawContext;
 
 /// Sets the slope caption: priceX / priceY with the pattern "#0.##".
 void writeSlope(DrawContext &context);
 
-/// Shows the heading, appends the result line of `bestX`, `bestY` and `minCost`, each multiplied
-/// by `scale`, then sets the average cost `minCost` / `quantity` with the pattern "##.##".
-void writeReport(DrawContext &context, double scale, double quantity);
+/// Shows the heading, appends the result line of the long-run `choice` in units (its chart units
+/// times 1000), then sets the average cost, the choice's cost over `levelThousands`.
+void writeReport(DrawContext &context, const ChartChoice &choice, double levelThousands);
 
-} // namespace analysis
+/// Shows the heading, appends the result line of the short-period `choice`, then sets the
+/// average cost, the choice's cost over `levelUnits`.
+void writeReport(DrawContext &context, const UnitChoice &choice, double levelUnits);
+
+} // namespace analysis::detail
