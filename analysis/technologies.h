@@ -4,7 +4,6 @@
 
 #include <span>
 #include <string>
-#include <string_view>
 
 namespace analysis {
 
@@ -24,9 +23,9 @@ struct TechnologyParameters
 struct Technology
 {
     TechnologyType type; ///< also the id and object-name suffix of its option button
-    std::string_view caption; ///< its option button on the main window
-    std::string_view frameCaption; ///< its frame on the isoquant-parameter window
-    std::string_view formula; ///< the production function as the parameter window words it
+    const char *caption; ///< its option button on the main window
+    const char *frameCaption; ///< its frame on the isoquant-parameter window
+    const char *formula; ///< the production function as the parameter window words it
     /// The parameter texts it reads, as a and b; `parameterCount` of them are used.
     std::string DrawInputs::*parameters[2];
     int parameterCount;
