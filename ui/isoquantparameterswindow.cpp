@@ -14,13 +14,6 @@
 
 namespace {
 
-QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    return frame;
-}
-
 /// The text of `field` in the default inputs of a Draw.
 QString defaultText(std::string analysis::DrawInputs::*field)
 {
@@ -35,7 +28,6 @@ IsoquantParametersWindow::IsoquantParametersWindow(
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(tr("Parametres of the isoquants"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/production-lab-32.png")));
 
     mnuexit4 = menuBar()->addAction(tr("&Activate the changes"));
     mnuexit4->setObjectName(QStringLiteral("mnuexit4"));
@@ -96,9 +88,7 @@ IsoquantParametersWindow::IsoquantParametersWindow(
               { text3, &analysis::DrawInputs::cdExpX },
               { text4, &analysis::DrawInputs::cdExpY } };
 
-    command1 = new QPushButton(tr("Restore defaults"), client);
-    command1->setObjectName(QStringLiteral("Command1"));
-    command1->setAutoDefault(false);
+    command1 = makeButton(QStringLiteral("Command1"), tr("Restore defaults"), client);
     placeInTwips(command1, 3960, 5100, 1950, 735);
     connect(command1, &QPushButton::clicked, this, &IsoquantParametersWindow::command1Clicked);
     fitCaptions(client);

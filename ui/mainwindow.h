@@ -52,8 +52,9 @@ private:
     void createMenus();
     void updateTabOrder();
     analysis::TechnologyType selectedTechnology() const;
+    enum class CaptionChange { Set, Append, Show };
     void apply(const analysis::Effect &effect);
-    QLabel *resultLabel(analysis::ResultLabel label) const;
+    void changeResult(analysis::ResultLabel label, CaptionChange change, const QString &text);
 
     void command1Clicked();
     void clearResults();
