@@ -114,9 +114,9 @@ void IsoquantParametersWindow::command1Clicked()
     const analysis::Technology *technology = analysis::findTechnology(selectedTechnology());
     if (!technology)
         return;
-    for (int i = 0; i < technology->parameterCount; ++i) {
+    for (const analysis::InputBox parameter : technology->parameters) {
         for (const auto &[box, field] : boxes) {
-            if (field == technology->parameters[i])
+            if (field == analysis::textOf(parameter))
                 box->setText(defaultText(field));
         }
     }
