@@ -277,7 +277,7 @@ void MainWindow::command1Clicked()
     for (const analysis::Effect &effect : outcome.effects)
         apply(effect);
     picture1->finishDraw();
-    results.recordDraw(inputs, outcome);
+    results.recordDraw(outcome);
 }
 
 void MainWindow::apply(const analysis::Effect &effect)

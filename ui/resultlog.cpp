@@ -1,5 +1,7 @@
 #include "resultlog.h"
 
+#include "analysis/technologies.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QSet>
@@ -8,10 +10,8 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ResultLog", text);
-}
+using analysis::ResultOutcome;
+using analysis::ResultRecord;
 
 TableCell cell(const std::optional<double> &value)
 {
@@ -33,60 +33,37 @@ QString outcomeText(ResultOutcome outcome)
     return QStringLiteral("completed");
 }
 
-const char *technologyName(analysis::TechnologyType technology)
+/// The technology's caption and production function with its parameters, in the words of the
+/// windows: "Cobb-Douglas: Prod = X ^ a * Y ^ b with a = 0.7, b = 0.3".
+QString technologyWithParameters(const ResultRecord &row, const QLocale &locale)
 {
-    switch (technology) {
-    case analysis::TechnologyType::PerfectSubstitutes:
-        return QT_TRANSLATE_NOOP("ResultLog", "Perfect substitutes");
-    case analysis::TechnologyType::FixedProportions:
-        return QT_TRANSLATE_NOOP("ResultLog", "Fixed proportions");
-    case analysis::TechnologyType::CobbDouglas:
-        break;
+    const analysis::Technology *technology = analysis::findTechnology(row.technology);
+    if (!technology)
+        return QString();
+    QString line = QCoreApplication::translate("MainWindow", technology->caption)
+            + QStringLiteral(": ")
+            + QCoreApplication::translate("IsoquantParametersWindow", technology->formula);
+    const std::optional<double> values[] = { row.parameterA, row.parameterB };
+    QStringList parameters;
+    for (std::size_t i = 0; i < technology->parameters.size() && i < std::size(values); ++i) {
+        if (values[i])
+            parameters << QLatin1Char("ab"[i]) + QStringLiteral(" = ")
+                            + exactNumberText(*values[i]).replace(u'.', locale.decimalPoint());
     }
-    return QT_TRANSLATE_NOOP("ResultLog", "Cobb-Douglas");
-}
-
-/// The production function with its parameters, as the parameter window shows it.
-QString technologyWithParameters(const ResultRow &row, const QLocale &locale)
-{
-    const auto number = [&locale](const std::optional<double> &value) {
-        return value ? exactNumberText(*value).replace(u'.', locale.decimalPoint()) : QString();
-    };
-    QString function;
-    switch (row.technology) {
-    case analysis::TechnologyType::PerfectSubstitutes:
-        function = tr("Prod = a X + b Y with a = %1, b = %2");
-        break;
-    case analysis::TechnologyType::FixedProportions:
-        return tr("%1: 1 unit of X should be used with 1 unit of Y in order to obtain 1 unit of "
-                  "output")
-                .arg(technologyCaption(row.technology));
-    case analysis::TechnologyType::CobbDouglas:
-        function = tr("Prod = X ^ a * Y ^ b with a = %1, b = %2");
-        break;
-    }
-    return technologyCaption(row.technology) + QStringLiteral(": ")
-            + function.arg(number(row.parameterA), number(row.parameterB));
+    if (!parameters.isEmpty())
+        line += QCoreApplication::translate("ResultLog", " with ") + parameters.join(u", ");
+    return line;
 }
 
 } // namespace
 
-QString technologyCaption(analysis::TechnologyType technology)
-{
-    return tr(technologyName(technology));
-}
-
-void ResultLog::recordDraw(const analysis::DrawInputs &inputs, const analysis::DrawOutcome &outcome)
+void ResultLog::recordDraw(const analysis::DrawOutcome &outcome)
 {
     ++draws;
-    (void)inputs;
-    (void)outcome;
-}
-
-void ResultLog::add(const ResultRow &row)
-{
-    if (distinct.empty() || !(distinct.back() == row))
-        distinct.push_back(row);
+    if (!outcome.result)
+        return;
+    if (distinct.empty() || !(distinct.back() == *outcome.result))
+        distinct.push_back(*outcome.result);
     entries.push_back({ draws, std::uint32_t(distinct.size() - 1) });
 }
 
@@ -99,8 +76,6 @@ void ResultLog::clear()
 
 Table ResultLog::table() const
 {
-    // The file's columns keep English names and words whatever the program's language, so that
-    // scripts reading them need not know it.
     Table table;
     table.header = { QStringLiteral("Draw"),       QStringLiteral("Technology"),
                      QStringLiteral("Period"),     QStringLiteral("Level"),
@@ -112,21 +87,24 @@ Table ResultLog::table() const
                      QStringLiteral("Outcome") };
     table.rows.reserve(qsizetype(entries.size()));
     for (const Entry &entry : entries) {
-        const ResultRow &row = distinct[entry.row];
+        const ResultRecord &row = distinct[entry.row];
+        const analysis::Technology *technology = analysis::findTechnology(row.technology);
+        const std::optional<double> slope =
+                row.slope ? std::optional<double>(-*row.slope) : std::nullopt;
         table.rows.append({
                 double(entry.draw),
-                QString::fromLatin1(technologyName(row.technology)),
+                technology ? QString::fromLatin1(technology->caption) : QString(),
                 row.shortPeriod ? QStringLiteral("short period") : QStringLiteral("long run"),
                 row.level,
-                row.priceX,
-                row.priceY,
+                cell(row.priceX),
+                cell(row.priceY),
                 cell(row.fixedY),
                 cell(row.parameterA),
                 cell(row.parameterB),
                 cell(row.x),
                 cell(row.y),
                 cell(row.cost),
-                cell(row.slope),
+                cell(slope),
                 cell(row.averageCost),
                 outcomeText(row.outcome),
         });
@@ -138,9 +116,9 @@ QStringList ResultLog::technologiesUsed(const QLocale &locale) const
 {
     QStringList used;
     QSet<QString> seen;
-    for (const ResultRow &row : distinct) {
+    for (const ResultRecord &row : distinct) {
         QString line = technologyWithParameters(row, locale);
-        if (!seen.contains(line)) {
+        if (!line.isEmpty() && !seen.contains(line)) {
             seen.insert(line);
             used << std::move(line);
         }
