@@ -6,6 +6,8 @@
 #include "resultlist.h"
 #include "windowlook.h"
 
+#include "analysis/technologies.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -112,22 +114,23 @@ void MainWindow::createControls()
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    const analysis::DrawInputs defaults;
     label1 = makeLabel(QStringLiteral("Label1"), tr("Level of production"), client);
     placeInTwips(label1, 480, 3840, 1635, 375);
-    text1 = makeText(QStringLiteral("Text1"), QStringLiteral("3000"), client);
+    text1 = makeText(QStringLiteral("Text1"), QString::fromStdString(defaults.level), client);
     placeInTwips(text1, 2295, 3840, 600, 285);
     label2 = makeLabel(QStringLiteral("Label2"), tr("Price of input X"), client);
     placeInTwips(label2, 480, 4380, 1335, 375);
-    text2 = makeText(QStringLiteral("Text2"), QStringLiteral("6"), client);
+    text2 = makeText(QStringLiteral("Text2"), QString::fromStdString(defaults.priceX), client);
     placeInTwips(text2, 2295, 4320, 600, 285);
     label3 = makeLabel(QStringLiteral("Label3"), tr("Price of input Y"), client);
     placeInTwips(label3, 480, 4860, 1335, 255);
-    text3 = makeText(QStringLiteral("Text3"), QStringLiteral("10"), client);
+    text3 = makeText(QStringLiteral("Text3"), QString::fromStdString(defaults.priceY), client);
     placeInTwips(text3, 2295, 4800, 600, 285);
     label7 = makeLabel(QStringLiteral("Label7"), tr("Fixed level of input Y"), client);
     placeInTwips(label7, 120, 5280, 1995, 255);
     label7->hide();
-    text4 = makeText(QStringLiteral("Text4"), QStringLiteral("2500"), client);
+    text4 = makeText(QStringLiteral("Text4"), QString::fromStdString(defaults.fixedY), client);
     placeInTwips(text4, 2295, 5220, 600, 285);
     text4->hide();
 
@@ -141,25 +144,17 @@ void MainWindow::createControls()
     frame1 = makeFrame(QStringLiteral("Frame1"), tr("Isoquants"), client);
     placeInTwips(frame1, 5820, 3300, 3165, 2580);
     option1 = new QButtonGroup(this);
-    const struct
-    {
-        analysis::TechnologyType technology;
-        const char *caption;
-        int top, width;
-    } options[] = {
-        { analysis::TechnologyType::PerfectSubstitutes, QT_TR_NOOP("Perfect substitutes"), 660,
-          2505 },
-        { analysis::TechnologyType::FixedProportions, QT_TR_NOOP("Fixed proportions"), 1020, 1860 },
-        { analysis::TechnologyType::CobbDouglas, QT_TR_NOOP("Cobb-Douglas"), 1380, 2415 },
-    };
-    for (const auto &option : options) {
-        const int index = static_cast<int>(option.technology);
-        auto *button = new QRadioButton(tr(option.caption), frame1);
+    // One button per technology, 360 twips apart, as wide as the frame allows.
+    int top = 660;
+    for (const analysis::Technology &technology : analysis::technologies()) {
+        const int index = static_cast<int>(technology.type);
+        auto *button = new QRadioButton(tr(technology.caption), frame1);
         button->setObjectName(QStringLiteral("Option1_%1").arg(index));
-        placeInTwips(button, 600, option.top, option.width, 330);
+        placeInTwips(button, 600, top, 2505, 330);
         option1->addButton(button, index);
+        top += 360;
     }
-    option1->button(static_cast<int>(analysis::TechnologyType::CobbDouglas))->setChecked(true);
+    option1->button(static_cast<int>(defaults.technology))->setChecked(true);
 
     picture1 = new PlotSurface(client);
     picture1->setObjectName(QStringLiteral("Picture1"));

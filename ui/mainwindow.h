@@ -83,7 +83,7 @@ private:
     QPushButton *command1 = nullptr;
     QPushButton *command2 = nullptr;
     QGroupBox *frame1 = nullptr;
-    QButtonGroup *option1 = nullptr; ///< ids are the design indexes 1 to 3, the TechnologyType
+    QButtonGroup *option1 = nullptr; ///< ids are the TechnologyType values, 1, 2, 3, ...
     PlotSurface *picture1 = nullptr;
 
     QMenu *mnufile = nullptr;
