@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLocale>
@@ -35,11 +36,11 @@ QFont pageFont(qreal points, bool bold, QPaintDevice *device)
 
 } // namespace
 
-void printPage(QPrinter &printer, const PrintedPage &page)
+bool printPage(QPrinter &printer, const PrintedPage &page)
 {
     QPainter painter;
     if (!painter.begin(&printer))
-        return;
+        return false;
     const QRectF area(0, 0, printer.width(), printer.height());
 
     const QFont titleFont = pageFont(titlePoints, true, &printer);
@@ -97,7 +98,7 @@ void printPage(QPrinter &printer, const PrintedPage &page)
                          metrics.elidedText(line, Qt::ElideRight, area.width()));
         y += lineHeight;
     }
-    painter.end();
+    return painter.end();
 }
 
 ExportCommands::ExportCommands(QWidget *window, std::function<ChartPicture()> chart,
@@ -139,10 +140,29 @@ bool ExportCommands::exportResultsTo(const QString &path)
     return reportFailure(path, saveWhole(path, toCsv(log.table())));
 }
 
-void ExportCommands::printOn(QPrinter &printer)
+bool ExportCommands::printOn(QPrinter &printer)
 {
-    printPage(printer,
-              { window->windowTitle(), chart(), resultLines(), log.technologiesUsed(QLocale()) });
+    if (printPage(
+                printer,
+                { window->windowTitle(), chart(), resultLines(), log.technologiesUsed(QLocale()) }))
+        return true;
+    // The print system gives no reason; for a file, opening it tells the system's.
+    const QString file = printer.outputFileName();
+    QString reason = tr("The print system gave no reason.");
+    if (!file.isEmpty()) {
+        QFile probe(file);
+        const bool existed = probe.exists();
+        if (!probe.open(QIODevice::Append))
+            reason = probe.errorString();
+        else if (!existed)
+            probe.remove();
+    }
+    QMessageBox::warning(
+            window, window->windowTitle(),
+            tr("The page could not be printed to \"%1\".\n\n%2")
+                    .arg(file.isEmpty() ? printer.printerName() : QDir::toNativeSeparators(file),
+                         reason));
+    return false;
 }
 
 void ExportCommands::copyResults()

@@ -27,8 +27,8 @@ struct PrintedPage
 
 /// Lays out `page` on one page of `printer`: the title, the chart as large as the page allows
 /// above the text, the results list and the technologies used. Fonts shrink, and the oldest
-/// results give way, when the text would not fit.
-void printPage(QPrinter &printer, const PrintedPage &page);
+/// results give way, when the text would not fit. False when the printer could not be started.
+bool printPage(QPrinter &printer, const PrintedPage &page);
 
 /// The main window's commands that take figures and tables out of the program: export of the
 /// chart and of the results, printing, and copying the results to the clipboard. Each command
@@ -55,8 +55,9 @@ public:
     bool exportChartTo(const QString &path, ChartFormat format);
     /// Writes the results to `path` as CSV; false, after the message box, when it failed.
     bool exportResultsTo(const QString &path);
-    /// Prints one page on `printer`, already set up.
-    void printOn(QPrinter &printer);
+    /// Prints one page on `printer`, already set up; false, after the message box, when it
+    /// failed.
+    bool printOn(QPrinter &printer);
     /// Puts the results on the clipboard: tab-separated text and an HTML table.
     void copyResults();
 

@@ -395,11 +395,12 @@ void TestExport::resultsReadBackInEachRegion()
 void TestExport::unwritablePathShowsTheReasonAndWritesNothing_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("what"); // a ChartFormat, or -1 for the results
+    QTest::addColumn<int>("what"); // a ChartFormat; -1 the results, -2 a page printed to PDF
     QTest::newRow("PNG into a missing folder") << "missing/chart.png" << int(ChartFormat::Png);
     QTest::newRow("SVG onto a folder") << "folder" << int(ChartFormat::Svg);
     QTest::newRow("PDF into a missing folder") << "missing/chart.pdf" << int(ChartFormat::Pdf);
     QTest::newRow("CSV onto a folder") << "folder" << -1;
+    QTest::newRow("page into a missing folder") << "missing/page.pdf" << -2;
 }
 
 void TestExport::unwritablePathShowsTheReasonAndWritesNothing()
@@ -416,8 +417,11 @@ void TestExport::unwritablePathShowsTheReasonAndWritesNothing()
             box->accept();
         }
     });
-    QVERIFY(!(what < 0 ? commands->exportResultsTo(path)
-                       : commands->exportChartTo(path, ChartFormat(what))));
+    QPrinter printer;
+    printer.setOutputFileName(path);
+    QVERIFY(!(what == -2         ? commands->printOn(printer)
+                      : what < 0 ? commands->exportResultsTo(path)
+                                 : commands->exportChartTo(path, ChartFormat(what))));
     QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
     QVERIFY2(message.section(QStringLiteral("\n\n"), 1).size() > 3, qPrintable(message)); // why
     QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
