@@ -34,7 +34,73 @@ QFont pageFont(qreal points, bool bold, QPaintDevice *device)
     return font;
 }
 
+/// Where the latest export went, offered again by the next one, from any window.
+QString &exportFolder()
+{
+    static QString folder = [] {
+        const QString documents =
+                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    }();
+    return folder;
+}
+
+/// Asks for a file to write; empty when the user cancelled. Sets `filterIndex` to the chosen
+/// filter.
+QString askForFile(QWidget *parent, const QString &caption, const QString &name,
+                   const QStringList &filters, int *filterIndex)
+{
+    QFileDialog dialog(parent, caption, QDir(exportFolder()).filePath(name));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    // A name typed without an extension gets the chosen filter's, before the dialog asks
+    // whether to replace an existing file of that name.
+    const auto suffixOf = [](const QString &filter) {
+        const qsizetype star = filter.indexOf(QStringLiteral("*."));
+        return filter.mid(star + 2).chopped(1);
+    };
+    dialog.setDefaultSuffix(suffixOf(filters.value(0)));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, suffixOf](const QString &filter) {
+                         dialog.setDefaultSuffix(suffixOf(filter));
+                     });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    *filterIndex = std::max(0, int(filters.indexOf(dialog.selectedNameFilter())));
+    const QString path = dialog.selectedFiles().constFirst();
+    exportFolder() = QFileInfo(path).absolutePath();
+    return path;
+}
+
+/// True for an empty `reason`; otherwise shows it in a message box naming the file.
+bool reportFailure(QWidget *parent, const QString &path, const QString &reason)
+{
+    if (reason.isEmpty())
+        return true;
+    QMessageBox::warning(parent, parent->window()->windowTitle(),
+                         ExportCommands::tr("The file \"%1\" could not be written.\n\n%2")
+                                 .arg(QDir::toNativeSeparators(path), reason));
+    return false;
+}
+
 } // namespace
+
+bool exportChartTo(QWidget *parent, const ChartPicture &picture, const QString &path,
+                   ChartFormat format)
+{
+    return reportFailure(parent, path, exportChart(picture, path, format));
+}
+
+void exportChartWithDialog(QWidget *parent, const ChartPicture &picture)
+{
+    int filter = 0;
+    const QString path = askForFile(parent, ExportCommands::tr("Export Chart"),
+                                    QStringLiteral("chart.png"), chartFormatFilters(), &filter);
+    // A typed extension chooses the format; otherwise the chosen filter does.
+    if (!path.isEmpty())
+        exportChartTo(parent, picture, path, chartFormatOfPath(path).value_or(ChartFormat(filter)));
+}
 
 bool printPage(QPrinter &printer, const PrintedPage &page)
 {
@@ -107,11 +173,8 @@ ExportCommands::ExportCommands(QWidget *window, std::function<ChartPicture()> ch
       window(window),
       chart(std::move(chart)),
       log(log),
-      resultLines(std::move(resultLines)),
-      folder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+      resultLines(std::move(resultLines))
 {
-    if (!QFileInfo(folder).isDir())
-        folder = QDir::homePath();
     setObjectName(QStringLiteral("ExportCommands"));
     const auto action = [this](const QString &name, const QString &caption, auto slot) {
         auto *created = new QAction(caption, this);
@@ -132,12 +195,12 @@ ExportCommands::ExportCommands(QWidget *window, std::function<ChartPicture()> ch
 
 bool ExportCommands::exportChartTo(const QString &path, ChartFormat format)
 {
-    return reportFailure(path, ::exportChart(chart(), path, format));
+    return ::exportChartTo(window, chart(), path, format);
 }
 
 bool ExportCommands::exportResultsTo(const QString &path)
 {
-    return reportFailure(path, saveWhole(path, toCsv(log.table())));
+    return reportFailure(window, path, saveWhole(path, toCsv(log.table())));
 }
 
 bool ExportCommands::printOn(QPrinter &printer)
@@ -172,20 +235,13 @@ void ExportCommands::copyResults()
 
 void ExportCommands::exportChart()
 {
-    const QStringList filters = chartFormatFilters();
-    int filter = 0;
-    const QString path =
-            askForFile(tr("Export Chart"), QStringLiteral("chart.png"), filters, &filter);
-    if (path.isEmpty())
-        return;
-    // A typed extension chooses the format; otherwise the chosen filter does.
-    exportChartTo(path, chartFormatOfPath(path).value_or(ChartFormat(filter)));
+    exportChartWithDialog(window, chart());
 }
 
 void ExportCommands::exportResults()
 {
     int filter = 0;
-    const QString path = askForFile(tr("Export Results"), QStringLiteral("results.csv"),
+    const QString path = askForFile(window, tr("Export Results"), QStringLiteral("results.csv"),
                                     { tr("CSV table (*.csv)") }, &filter);
     if (!path.isEmpty())
         exportResultsTo(path);
@@ -198,40 +254,4 @@ void ExportCommands::print()
     QPrintDialog dialog(&printer, window);
     if (dialog.exec() == QDialog::Accepted)
         printOn(printer);
-}
-
-QString ExportCommands::askForFile(const QString &caption, const QString &name,
-                                   const QStringList &filters, int *filterIndex)
-{
-    QFileDialog dialog(window, caption, QDir(folder).filePath(name));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(filters);
-    // A name typed without an extension gets the chosen filter's, before the dialog asks
-    // whether to replace an existing file of that name.
-    const auto suffixOf = [&filters](const QString &filter) {
-        const qsizetype star = filter.indexOf(QStringLiteral("*."));
-        return filter.mid(star + 2).chopped(1);
-    };
-    dialog.setDefaultSuffix(suffixOf(filters.value(0)));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog,
-            [&dialog, suffixOf](const QString &filter) {
-                dialog.setDefaultSuffix(suffixOf(filter));
-            });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    *filterIndex = std::max(0, int(filters.indexOf(dialog.selectedNameFilter())));
-    const QString path = dialog.selectedFiles().constFirst();
-    folder = QFileInfo(path).absolutePath();
-    return path;
-}
-
-bool ExportCommands::reportFailure(const QString &path, const QString &reason)
-{
-    if (reason.isEmpty())
-        return true;
-    QMessageBox::warning(window, window->windowTitle(),
-                         tr("The file \"%1\" could not be written.\n\n%2")
-                                 .arg(QDir::toNativeSeparators(path), reason));
-    return false;
 }

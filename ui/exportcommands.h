@@ -30,6 +30,15 @@ struct PrintedPage
 /// results give way, when the text would not fit. False when the printer could not be started.
 bool printPage(QPrinter &printer, const PrintedPage &page);
 
+/// Writes `picture` to `path` in `format`; false, after a message box over `parent` naming the
+/// file and the system's reason, when it failed. For any window that shows a chart.
+bool exportChartTo(QWidget *parent, const ChartPicture &picture, const QString &path,
+                   ChartFormat format);
+
+/// Asks for a file with the save dialog (PNG, SVG or PDF; a typed extension chooses, otherwise
+/// the chosen filter) and exports `picture` there. The dialog opens where the latest export went.
+void exportChartWithDialog(QWidget *parent, const ChartPicture &picture);
+
 /// The main window's commands that take figures and tables out of the program: export of the
 /// chart and of the results, printing, and copying the results to the clipboard. Each command
 /// has a form that takes a path or a printer, for tests and scripts; a failed file operation
@@ -65,17 +74,11 @@ private:
     void exportChart();
     void exportResults();
     void print();
-    /// Asks for a file to write; empty when the user cancelled. Sets `filterIndex` to the
-    /// chosen filter.
-    QString askForFile(const QString &caption, const QString &name, const QStringList &filters,
-                       int *filterIndex);
-    bool reportFailure(const QString &path, const QString &reason);
 
     QWidget *window;
     std::function<ChartPicture()> chart;
     const ResultLog &log;
     std::function<QStringList()> resultLines;
-    QString folder; ///< where the latest export went, offered again by the next
     QAction *mnuexportchart = nullptr;
     QAction *mnuexportresults = nullptr;
     QAction *mnuprint = nullptr;
