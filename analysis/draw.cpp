@@ -1,38 +1,125 @@
 #include "analysis/draw.h"
 
-#include "analysis/drawcontext.h"
-#include "analysis/longrun.h"
-#include "analysis/shortperiod.h"
+#include "analysis/detail/drawcontext.h"
+#include "analysis/detail/longrun.h"
+#include "analysis/detail/shortperiod.h"
+#include "analysis/numericvalue.h"
+#include "analysis/technologies.h"
+
+#include <cmath>
 
 namespace analysis {
 
 namespace {
 
-/// Room for every effect of the Draw: the Cobb-Douglas scan plots up to 2000 points.
-constexpr std::size_t expectedEffects(const DrawInputs &inputs)
+/// Room for every effect of the Draw: the report's few and, in the long run, every point the
+/// isoquant may plot (2000 for the Cobb-Douglas scan).
+std::size_t expectedEffects(const Technology &technology, bool shortPeriod)
 {
     constexpr std::size_t reportEffects = 8;
-    const bool scans = !inputs.shortPeriod && inputs.technology == TechnologyType::CobbDouglas;
-    return scans ? 2000 + reportEffects : reportEffects;
+    return shortPeriod ? reportEffects : reportEffects + technology.steps->longRunPoints;
+}
+
+/// Warns of each box this Draw reads whose text was read only in part ("2,5" read as 2).
+void warnOfPartialReads(detail::DrawContext &context, const Technology &technology)
+{
+    const auto check = [&context](InputBox box) {
+        const std::string &text = context.inputs.*textOf(box);
+        const NumberReading reading = readNumber(text);
+        if (reading.used < text.size() && reading.value) {
+            Diagnostic warning;
+            warning.kind = DiagnosticKind::PartialRead;
+            warning.input = box;
+            warning.inputValue = *reading.value;
+            warning.first = *reading.value;
+            warning.text = text;
+            warning.usedLength = reading.used;
+            context.warn(std::move(warning));
+        }
+    };
+    check(InputBox::Level);
+    check(InputBox::PriceX);
+    check(InputBox::PriceY);
+    if (context.inputs.shortPeriod)
+        check(InputBox::FixedY);
+    for (const InputBox parameter : technology.parameters)
+        check(parameter);
+}
+
+/// The parameters `technology` reads, a then b, each from its text; the others stay 0.
+TechnologyParameters readParameters(const Technology &technology, const DrawInputs &inputs,
+                                    detail::CheckedArithmetic &calc)
+{
+    double values[2] = { 0, 0 };
+    for (std::size_t i = 0; i < technology.parameters.size() && i < 2; ++i)
+        values[i] = calc.read(inputs.*textOf(technology.parameters[i]), technology.parameters[i]);
+    return { values[0], values[1] };
 }
 
 } // namespace
 
+std::string DrawInputs::*textOf(InputBox box)
+{
+    switch (box) {
+    case InputBox::Level:
+        return &DrawInputs::level;
+    case InputBox::PriceX:
+        return &DrawInputs::priceX;
+    case InputBox::PriceY:
+        return &DrawInputs::priceY;
+    case InputBox::FixedY:
+        return &DrawInputs::fixedY;
+    case InputBox::CoefX:
+        return &DrawInputs::coefX;
+    case InputBox::CoefY:
+        return &DrawInputs::coefY;
+    case InputBox::CdExpX:
+        return &DrawInputs::cdExpX;
+    case InputBox::CdExpY:
+        break;
+    }
+    return &DrawInputs::cdExpY;
+}
+
+DrawOutcome detail::DrawContext::finish() &&
+{
+    outcome.completed = ok();
+    if (const std::optional<Diagnostic> &stop = arithmetic.stopDiagnostic()) {
+        Diagnostic diagnostic = *stop;
+        if (diagnostic.input)
+            diagnostic.inputValue =
+                    numericValue(inputs.*textOf(*diagnostic.input)).value_or(HUGE_VAL);
+        outcome.diagnostics.push_back(std::move(diagnostic));
+    }
+    return std::move(outcome);
+}
+
 DrawOutcome draw(const DrawInputs &inputs)
 {
-    // The window offers only the three technologies; any other value draws nothing.
-    if (!isKnownTechnology(inputs.technology))
+    // The window offers only the technologies of the table; any other value draws nothing.
+    const Technology *technology = findTechnology(inputs.technology);
+    if (!technology)
         return {};
 
-    DrawContext context(inputs, expectedEffects(inputs));
-    CheckedArithmetic &calc = context.arithmetic;
-    context.level = calc.divide(calc.read(inputs.level), 1000);
-    context.parameters = loadParameters(inputs.technology, inputs, calc);
+    detail::DrawContext context(inputs, expectedEffects(*technology, inputs.shortPeriod));
+    warnOfPartialReads(context, *technology);
+    detail::CheckedArithmetic &calc = context.arithmetic;
+    const double level = calc.read(inputs.level, InputBox::Level);
+    const double levelThousands = calc.divide(level, 1000);
+    const TechnologyParameters parameters = readParameters(*technology, inputs, calc);
     if (context.ok()) {
+        ResultRecord &result = context.draftResult();
+        result.technology = technology->type;
+        result.shortPeriod = inputs.shortPeriod;
+        result.level = level;
+        if (!technology->parameters.empty())
+            result.parameterA = parameters.a;
+        if (technology->parameters.size() > 1)
+            result.parameterB = parameters.b;
         if (inputs.shortPeriod)
-            shortPeriodChoice(context);
+            detail::shortPeriodDraw(context, *technology, parameters, levelThousands);
         else
-            longRunChoice(context);
+            detail::longRunDraw(context, *technology, parameters, levelThousands);
     }
     return std::move(context).finish();
 }

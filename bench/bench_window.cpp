@@ -242,7 +242,7 @@ int main(int argc, char **argv)
                                              { "wholeDraw/10000", "wholeDraw/0", 1.5, 2000.0 },
                                              { "plotDefaultDraw", "plotDefaultDrawFloor", 2.0, {} },
                                              { "chartAt400", "chartAt400Floor", 2.0, 50000.0 },
-                                             { "zoomStepTo400", "chartAt400", 0, 50000.0 },
+                                             { "zoomStepTo400", "", 0, 50000.0 },
                                      });
     sessions.clear();
     return status;

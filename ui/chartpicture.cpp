@@ -334,21 +334,11 @@ QRectF ChartRenderer::segment(float x1, float y1, float x2, float y2, int pen)
             .adjusted(-margin, -margin, margin, margin);
 }
 
-void ChartRenderer::singlePixelPoints(const float *xy, std::size_t count)
+void ChartRenderer::writeCells(const float *xy, std::size_t count)
 {
     // A curve's points fall many to a design pixel, and its pixels in rows and columns: they are
-    // joined into rectangles of the same pixels, and a vector device gets them as one path.
-    QPainterPath squares;
-    squares.setFillRule(Qt::WindingFill); // where rectangles overlap, both stay filled
+    // joined into rectangles of the same pixels, each written once into the image.
     QRect cells;
-    const auto flush = [&] {
-        if (cells.isEmpty())
-            return;
-        if (direct)
-            writeCell(cellsArea(cells));
-        else
-            squares.addRect(cellsArea(cells));
-    };
     for (std::size_t i = 0; i < count; ++i) {
         const std::optional<QPoint> cell = cellAt(map(xy[2 * i], xy[2 * i + 1]));
         if (!cell || cells.contains(*cell))
@@ -361,12 +351,40 @@ void ChartRenderer::singlePixelPoints(const float *xy, std::size_t count)
             cells |= QRect(*cell, QSize(1, 1));
             continue;
         }
-        flush();
+        if (!cells.isEmpty())
+            writeCell(cellsArea(cells));
         cells = QRect(*cell, QSize(1, 1));
     }
-    flush();
-    if (!squares.isEmpty())
-        painter.fillPath(squares, ink);
+    if (!cells.isEmpty())
+        writeCell(cellsArea(cells));
+}
+
+void ChartRenderer::fillCells(const float *xy, std::size_t count)
+{
+    // One path for a curve's points: a vector device keeps it one element. Many points of a
+    // curve fall in the same design pixel, and neighbours in a row join into one rectangle, so
+    // each inked run of pixels is written once (bench_export: 100 curves as SVG under 5 MB).
+    // The winding fill keeps rectangles whose edges meet from cancelling out where rounding
+    // lets them overlap.
+    std::vector<std::pair<int, int>> cells; // row, column
+    cells.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        if (const std::optional<QPoint> cell = cellAt(map(xy[2 * i], xy[2 * i + 1])))
+            cells.emplace_back(cell->y(), cell->x());
+    std::sort(cells.begin(), cells.end());
+    cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+    QPainterPath squares;
+    squares.setFillRule(Qt::WindingFill);
+    for (std::size_t first = 0; first < cells.size();) {
+        std::size_t end = first + 1;
+        while (end < cells.size() && cells[end].first == cells[first].first
+               && cells[end].second == cells[end - 1].second + 1)
+            ++end;
+        squares.addRect(cellsArea(
+                QRect(cells[first].second, cells[first].first, static_cast<int>(end - first), 1)));
+        first = end;
+    }
+    painter.fillPath(squares, ink);
 }
 
 void ChartRenderer::replay(const OperationRun &run)
@@ -375,7 +393,10 @@ void ChartRenderer::replay(const OperationRun &run)
     run.replay([&pen](int width) { pen = width; },
                [&](const float *xy, std::size_t count) {
                    if (pen == 1) {
-                       singlePixelPoints(xy, count);
+                       if (direct)
+                           writeCells(xy, count);
+                       else
+                           fillCells(xy, count);
                        return;
                    }
                    for (std::size_t i = 0; i < count; ++i)

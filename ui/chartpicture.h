@@ -160,8 +160,11 @@ private:
     std::optional<QPoint> cellAt(QPointF centre) const;
     /// A rectangle of design pixels in painter coordinates.
     QRectF cellsArea(const QRect &cells) const;
-    void singlePixelPoints(const float *xy, std::size_t count);
     void writeCell(const QRectF &cell);
+    /// Writes the design pixels of `count` single-pixel points into the image, each pixel once.
+    void writeCells(const float *xy, std::size_t count);
+    /// Fills the design pixels of `count` single-pixel points as one path, each pixel once.
+    void fillCells(const float *xy, std::size_t count);
 
     QPainter &painter;
     QRectF area;

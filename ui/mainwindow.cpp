@@ -1,10 +1,13 @@
 #include "mainwindow.h"
 
+#include "exportcommands.h"
 #include "generalparameterswindow.h"
 #include "isoquantparameterswindow.h"
 #include "plotsurface.h"
 #include "resultlist.h"
 #include "windowlook.h"
+
+#include "analysis/technologies.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -115,22 +118,23 @@ void MainWindow::createControls()
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    const analysis::DrawInputs defaults;
     label1 = makeLabel(QStringLiteral("Label1"), tr("Level of production"), client);
     placeInTwips(label1, 480, 3840, 1635, 375);
-    text1 = makeText(QStringLiteral("Text1"), QStringLiteral("3000"), client);
+    text1 = makeText(QStringLiteral("Text1"), QString::fromStdString(defaults.level), client);
     placeInTwips(text1, 2295, 3840, 600, 285);
     label2 = makeLabel(QStringLiteral("Label2"), tr("Price of input X"), client);
     placeInTwips(label2, 480, 4380, 1335, 375);
-    text2 = makeText(QStringLiteral("Text2"), QStringLiteral("6"), client);
+    text2 = makeText(QStringLiteral("Text2"), QString::fromStdString(defaults.priceX), client);
     placeInTwips(text2, 2295, 4320, 600, 285);
     label3 = makeLabel(QStringLiteral("Label3"), tr("Price of input Y"), client);
     placeInTwips(label3, 480, 4860, 1335, 255);
-    text3 = makeText(QStringLiteral("Text3"), QStringLiteral("10"), client);
+    text3 = makeText(QStringLiteral("Text3"), QString::fromStdString(defaults.priceY), client);
     placeInTwips(text3, 2295, 4800, 600, 285);
     label7 = makeLabel(QStringLiteral("Label7"), tr("Fixed level of input Y"), client);
     placeInTwips(label7, 120, 5280, 1995, 255);
     label7->hide();
-    text4 = makeText(QStringLiteral("Text4"), QStringLiteral("2500"), client);
+    text4 = makeText(QStringLiteral("Text4"), QString::fromStdString(defaults.fixedY), client);
     placeInTwips(text4, 2295, 5220, 600, 285);
     text4->hide();
 
@@ -144,25 +148,17 @@ void MainWindow::createControls()
     frame1 = makeFrame(QStringLiteral("Frame1"), tr("Isoquants"), client);
     placeInTwips(frame1, 5820, 3300, 3165, 2580);
     option1 = new QButtonGroup(this);
-    const struct
-    {
-        analysis::TechnologyType technology;
-        const char *caption;
-        int top, width;
-    } options[] = {
-        { analysis::TechnologyType::PerfectSubstitutes, QT_TR_NOOP("Perfect substitutes"), 660,
-          2505 },
-        { analysis::TechnologyType::FixedProportions, QT_TR_NOOP("Fixed proportions"), 1020, 1860 },
-        { analysis::TechnologyType::CobbDouglas, QT_TR_NOOP("Cobb-Douglas"), 1380, 2415 },
-    };
-    for (const auto &option : options) {
-        const int index = static_cast<int>(option.technology);
-        auto *button = new QRadioButton(tr(option.caption), frame1);
+    // One button per technology, 360 twips apart, as wide as the frame allows.
+    int top = 660;
+    for (const analysis::Technology &technology : analysis::technologies()) {
+        const int index = static_cast<int>(technology.type);
+        auto *button = new QRadioButton(tr(technology.caption), frame1);
         button->setObjectName(QStringLiteral("Option1_%1").arg(index));
-        placeInTwips(button, 600, option.top, option.width, 330);
+        placeInTwips(button, 600, top, 2505, 330);
         option1->addButton(button, index);
+        top += 360;
     }
-    option1->button(static_cast<int>(analysis::TechnologyType::CobbDouglas))->setChecked(true);
+    option1->button(static_cast<int>(defaults.technology))->setChecked(true);
 
     picture1 = new PlotSurface(client);
     picture1->setObjectName(QStringLiteral("Picture1"));
@@ -232,8 +228,16 @@ void MainWindow::createMenus()
         return action;
     };
 
+    exporter = new ExportCommands(
+            this, [this] { return chartPicture(); }, results,
+            [this] { return label4->caption().split(u'\r', Qt::SkipEmptyParts); });
     mnufile = menu(QStringLiteral("mnufile"), tr("&File"));
+    mnufile->addActions({ exporter->exportChartAction(), exporter->exportResultsAction(),
+                          exporter->printAction() });
+    mnufile->addSeparator();
     mnuexit = item(mnufile, QStringLiteral("mnuexit"), tr("&Exit"), &QWidget::close);
+    mnuedit = menu(QStringLiteral("mnuedit"), tr("&Edit"));
+    mnuedit->addAction(exporter->copyResultsAction());
     mnuparametres = menu(QStringLiteral("mnuparametres"), tr("&Parametres"));
     mnugenparam = item(mnuparametres, QStringLiteral("mnugenparam"), tr("&General"),
                        &MainWindow::mnugenparamTriggered);
@@ -289,6 +293,7 @@ void MainWindow::command1Clicked()
     for (const analysis::Effect &effect : outcome.effects)
         apply(effect);
     picture1->finishDraw();
+    results.recordDraw(outcome);
 }
 
 void MainWindow::apply(const analysis::Effect &effect)
@@ -361,6 +366,35 @@ void MainWindow::changeResult(analysis::ResultLabel label, CaptionChange change,
     }
 }
 
+ChartPicture MainWindow::chartPicture() const
+{
+    // The figure at the chart's design size, dark on white, with the axis letters as text and
+    // the scale when the chart shows it.
+    const QRectF figure(
+            QPointF(0, 0),
+            figureAround(QRectF(QPointF(0, 0), fromTwips(0, 0, 2000, 2000).size())).size());
+    ChartLook look;
+    look.scale = picture1->scaleShown();
+    look.font = controlFont();
+    PlotSurface *chart = picture1;
+    return { figure.size(), chartAreaIn(figure),
+             [chart, look](QPainter &painter, const QRectF &target, qreal penScale) mutable {
+                 look.penScale = penScale;
+                 if (chart->retainsDrawing()) {
+                     paintChart(painter, target, chart->drawing(), chart->userCorners(), look);
+                     return;
+                 }
+                 // A chart that keeps no drawing ("Slow computer") gives what its pixels show,
+                 // in ink on the white background.
+                 look.layers = unsigned(ChartLayer::Background) | unsigned(ChartLayer::Frame);
+                 paintChart(painter, target, ChartDrawing(), chart->userCorners(), look);
+                 QImage shown = chart->image().createMaskFromColor(
+                         chart->palette().color(chart->backgroundRole()).rgb(), Qt::MaskOutColor);
+                 shown.setColorTable({ qRgba(0, 0, 0, 0), look.ink.rgba() });
+                 painter.drawImage(chartAreaIn(target), shown);
+             } };
+}
+
 void MainWindow::clearResults()
 {
     picture1->clearSurface();
@@ -368,6 +402,7 @@ void MainWindow::clearResults()
     label4->setCaption(QString());
     label8->clear();
     label6->clear();
+    results.clear();
     releaseFreedMemory();
 }
 

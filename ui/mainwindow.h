@@ -1,6 +1,8 @@
 #pragma once
 
 #include "analysis/draw.h"
+#include "chartexport.h"
+#include "resultlog.h"
 
 #include <QMainWindow>
 #include <QUrl>
@@ -20,6 +22,7 @@ class QPushButton;
 class QRadioButton;
 QT_END_NAMESPACE
 
+class ExportCommands;
 class GeneralParametersWindow;
 class IsoquantParametersWindow;
 class PlotSurface;
@@ -49,6 +52,10 @@ public:
 
     IsoquantParametersWindow *isoquantParameters() const { return form4.get(); }
     GeneralParametersWindow *generalParameters() const { return form5.get(); }
+    /// Export, print and copy of the chart and the results.
+    ExportCommands *exportCommands() const { return exporter; }
+    /// The Draws since the last Clear that wrote a result line.
+    const ResultLog &resultLog() const { return results; }
     /// The technology found by the latest Draw.
     std::int16_t technologyType = 0;
 
@@ -63,6 +70,7 @@ private:
     enum class CaptionChange { Set, Append, Show };
     void apply(const analysis::Effect &effect);
     void changeResult(analysis::ResultLabel label, CaptionChange change, const QString &text);
+    ChartPicture chartPicture() const;
 
     void restoreView();
     void showScale(bool on);
@@ -99,10 +107,11 @@ private:
     QPushButton *command1 = nullptr;
     QPushButton *command2 = nullptr;
     QGroupBox *frame1 = nullptr;
-    QButtonGroup *option1 = nullptr; ///< ids are the design indexes 1 to 3, the TechnologyType
+    QButtonGroup *option1 = nullptr; ///< ids are the TechnologyType values, 1, 2, 3, ...
     PlotSurface *picture1 = nullptr;
 
     QMenu *mnufile = nullptr;
+    QMenu *mnuedit = nullptr;
     QMenu *mnuparametres = nullptr;
     QMenu *mnuderived = nullptr;
     QMenu *mnuview = nullptr;
@@ -120,6 +129,8 @@ private:
     QAction *mnuabout = nullptr;
 
     int zoom = 100; ///< percent, one of zoomSteps
+    ResultLog results; ///< the Draws since the last Clear that wrote a result line
+    ExportCommands *exporter = nullptr;
 
     std::unique_ptr<GeneralParametersWindow> form5;
     std::unique_ptr<IsoquantParametersWindow> form4;
