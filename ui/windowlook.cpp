@@ -108,13 +108,13 @@ void zoomWindow(QWidget *root, double factor)
 
 } // namespace
 
-QFont controlFont(double zoom)
+QFont controlFont(double factor)
 {
     const QString designFamily = QStringLiteral("MS Sans Serif");
     QFont font = QFontDatabase::hasFamily(designFamily)
             ? QFont(designFamily)
             : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSizeF(8.25 * zoom);
+    font.setPointSizeF(8.25 * factor);
     font.setBold(true);
     return font;
 }

@@ -12,8 +12,8 @@ class QWidget;
 QT_END_NAMESPACE
 
 /// Bold 8.25-point "MS Sans Serif" where the system has it, otherwise the system's sans-serif
-/// at that size: the font of every control of the program's windows, times `zoom`.
-QFont controlFont(double zoom = 1);
+/// at that size: the font of every control of the program's windows, times `factor`.
+QFont controlFont(double factor = 1);
 
 /// A rectangle given in twips (15 twips are one device-independent pixel).
 QRect fromTwips(int left, int top, int width, int height);
