@@ -1,18 +1,31 @@
 #pragma once
 
-#include <QPlainTextEdit>
+#include <QAbstractScrollArea>
 
-/// The results list: a read-only, frameless text shown like a label. Its caption is kept
-/// exactly as written (lines end with a carriage return alone); each carriage return shows as a
-/// line break. Appending adds only the new lines to the display, so its cost does not grow with
-/// the lines already shown, and the newest line is kept in view. A vertical scroll bar shows
-/// whenever the lines do not fit.
-class ResultList : public QPlainTextEdit
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+QT_BEGIN_NAMESPACE
+class QFontMetricsF;
+class QTextLayout;
+QT_END_NAMESPACE
+
+/// The results list: a read-only, frameless text shown like a label, in the window's font and
+/// palette. Its caption is kept exactly as written, once: lines end with a carriage return
+/// alone, each carriage return shows as a line break and the last one adds no empty line. The
+/// list keeps where each line starts and how many rows it takes wrapped at the width, and lays
+/// out only the lines on screen, so a line costs a few bytes beside its text and appending costs
+/// the new text only. A vertical scroll bar shows whenever the lines do not fit; each append
+/// brings the newest line into view. The text can be selected with the mouse and the keyboard
+/// and copied.
+class ResultList : public QAbstractScrollArea
 {
     Q_OBJECT
 
 public:
     explicit ResultList(QWidget *parent = nullptr);
+    ~ResultList() override;
 
     /// The exact accumulated text.
     const QString &caption() const { return captionText; }
@@ -21,10 +34,83 @@ public:
     /// Appends text to the caption and shows it.
     void appendToCaption(const QString &text);
 
+    /// The number of lines shown: each carriage return ends one, text after the last is one more.
+    qsizetype lineCount() const { return qsizetype(lineStarts.size()); }
+    /// The number of rows the lines take on screen, wrapped at the width.
+    int rowCount() const { return rowEnds.empty() ? 0 : rowEnds.back(); }
+    /// The length of the text shown: the caption without a final carriage return.
+    qsizetype shownLength() const;
+    /// The text shown from position `from` to `to`, lines separated by line feeds.
+    QString shownText(qsizetype from, qsizetype to) const;
+    /// The whole text shown, lines separated by line feeds.
+    QString text() const { return shownText(0, shownLength()); }
+
+    /// Selects the text from `anchor` to `position` (positions in the caption) and puts the
+    /// cursor at `position`, scrolled into view.
+    void setSelection(qsizetype anchor, qsizetype position);
+    qsizetype selectionStart() const { return std::min(anchor, cursor); }
+    qsizetype selectionEnd() const { return std::max(anchor, cursor); }
+    qsizetype cursorPosition() const { return cursor; }
+    /// The selected text, lines separated by line feeds.
+    QString selectedText() const { return shownText(selectionStart(), selectionEnd()); }
+    /// Selects the whole text.
+    void selectAll();
+    /// Puts the selected text on the clipboard.
+    void copy() const;
+
+    /// The rectangle, in this widget's coordinates, of the character at `position`.
+    QRect characterRect(qsizetype position) const;
+    /// The caption position nearest to `point`, given in this widget's coordinates.
+    qsizetype positionAt(const QPoint &point) const;
+    /// Scrolls so that the row holding `position` is on screen.
+    void ensureVisible(qsizetype position);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
 private:
-    void showNewText();
+    struct CachedLayout
+    {
+        qsizetype line;
+        std::unique_ptr<QTextLayout> layout;
+    };
+
+    void indexFrom(qsizetype from, bool continuesLastLine);
+    void relayout();
+    void updateScrollRange();
+    int rowHeight() const;
+    int wrapWidth() const;
+    int visibleRows() const;
+    int firstRowOf(qsizetype line) const { return line == 0 ? 0 : rowEnds[line - 1]; }
+    qsizetype lineLength(qsizetype line) const;
+    qsizetype lineAtRow(int row) const;
+    qsizetype lineOf(qsizetype position) const;
+    int rowOf(qsizetype position) const;
+    int rowsOf(qsizetype line, const QFontMetricsF &metrics) const;
+    const QTextLayout &layoutOf(qsizetype line) const;
+    qsizetype positionAtRow(int row, qreal x) const;
+    qsizetype positionAtViewport(const QPoint &point) const;
+    void moveCursor(qsizetype position, bool select);
+    void selectionChanged();
 
     QString captionText;
-    qsizetype shown = 0; ///< length of the caption prefix already on display
-    bool followNewest = true; ///< the view stays on the newest line as the text grows
+    std::vector<qsizetype> lineStarts; ///< caption position where each line starts
+    std::vector<int> rowEnds; ///< rows taken by the lines up to and including each one
+    int laidOutWidth = -1; ///< the width the rows were counted at
+    mutable std::vector<CachedLayout> layouts; ///< the lines last painted or looked at
+    qsizetype anchor = 0; ///< where the selection started
+    qsizetype cursor = 0; ///< where the selection ends and the cursor stands
+    bool followNewest = true; ///< the view stays on the newest line as rows change
+    bool selecting = false; ///< a mouse button is down and extends the selection
 };

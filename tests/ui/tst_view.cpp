@@ -3,6 +3,7 @@
 #include "ui/mainwindow.h"
 #include "ui/plotsurface.h"
 #include "ui/resultlist.h"
+#include "ui/windowlook.h"
 #include "uitest.h"
 
 #include <QtTest>
@@ -249,7 +250,16 @@ void TestView::resultListShowsAScrollBarWhenLinesDoNotFit()
     QVERIFY(list->verticalScrollBar()->isVisible());
     QCOMPARE(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
     // The scroll bar leaves room for a whole result line: none is wrapped beside it.
-    QCOMPARE(list->document()->lineCount(), list->document()->blockCount());
+    QCOMPARE(list->rowCount(), list->lineCount());
+    const int barWidth = list->verticalScrollBar()->width();
+
+    // At 200 % the text and the scroll bar are twice as large, and still no line is wrapped.
+    form1->setZoomPercent(200);
+    QCoreApplication::processEvents();
+    QCOMPARE(list->verticalScrollBar()->width(), 2 * barWidth);
+    QCOMPARE(list->rowCount(), list->lineCount());
+    QCOMPARE(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
+    QVERIFY(list->characterRect(0).height() >= 2 * QFontMetrics(controlFont()).height() - 1);
 }
 
 QTEST_MAIN(TestView)
