@@ -209,7 +209,6 @@ void ResultList::setCaption(const QString &text)
     // Clear gives the memory of a long list back: the containers are dropped, not emptied.
     captionText = text;
     std::vector<qsizetype>().swap(lineStarts);
-    std::vector<int>().swap(rowEnds);
     layouts.clear();
     anchor = cursor = 0;
     indexFrom(0, false);
@@ -231,9 +230,12 @@ void ResultList::appendToCaption(const QString &text)
     const bool continuesLastLine = from > 0 && !captionText.endsWith(u'\r');
     captionText += text;
     indexFrom(from, continuesLastLine);
-    // Each Draw's result is shown: the view moves to the newest line after every append.
+    // Each Draw's result is shown: the view moves to the newest line after every append, and
+    // the lines it leaves drop their layouts.
     followNewest = true;
     updateScrollRange();
+    const qsizetype top = verticalScrollBar()->value();
+    std::erase_if(layouts, [top](const CachedLayout &c) { return c.line < top; });
     viewport()->update();
     if (QAccessible::isActive() && shownLength() > shownBefore) {
         QAccessibleTextInsertEvent inserted(this, int(shownBefore),
@@ -244,62 +246,44 @@ void ResultList::appendToCaption(const QString &text)
 
 void ResultList::indexFrom(qsizetype from, bool continuesLastLine)
 {
-    // Only the new text is scanned and only the lines it touches are measured: appending does
-    // not grow with the lines already listed (bench_window's Draw with 10,000 results).
-    qsizetype firstChanged = lineCount();
+    // Only the new text is scanned: appending does not grow with the lines already listed
+    // (bench_window's Draw with 10,000 results).
     if (continuesLastLine) {
-        firstChanged = lineCount() - 1;
-        rowEnds.pop_back();
-        std::erase_if(layouts, [&](const CachedLayout &c) { return c.line == firstChanged; });
+        const qsizetype last = lineCount() - 1;
+        std::erase_if(layouts, [&](const CachedLayout &c) { return c.line == last; });
     } else if (from < captionText.size()) {
         lineStarts.push_back(from);
     }
     for (qsizetype end = captionText.indexOf(u'\r', from); end >= 0 && end + 1 < captionText.size();
          end = captionText.indexOf(u'\r', end + 1))
         lineStarts.push_back(end + 1);
-    laidOutWidth = wrapWidth();
-    const QFontMetricsF metrics(font(), viewport());
-    for (qsizetype line = firstChanged; line < lineCount(); ++line)
-        rowEnds.push_back(firstRowOf(line) + rowsOf(line, metrics));
-}
-
-void ResultList::relayout()
-{
-    // A new width or font: every line's rows are counted again, the top line kept on top
-    // unless the newest line is followed.
-    const qsizetype topLine = lineCount() > 0 ? lineAtRow(verticalScrollBar()->value()) : 0;
-    layouts.clear();
-    laidOutWidth = wrapWidth();
-    const QFontMetricsF metrics(font(), viewport());
-    int rows = 0;
-    for (qsizetype line = 0; line < lineCount(); ++line) {
-        rows += rowsOf(line, metrics);
-        rowEnds[line] = rows;
-    }
-    updateScrollRange();
-    if (!followNewest && lineCount() > 0)
-        verticalScrollBar()->setValue(firstRowOf(topLine));
-    viewport()->update();
 }
 
 void ResultList::updateScrollRange()
 {
+    // The scroll bar counts lines: its value is the line on top. A new width or height keeps
+    // that line on top, unless the newest line is followed.
     const bool follow = followNewest;
     QScrollBar *bar = verticalScrollBar();
     bar->setPageStep(visibleRows());
-    bar->setRange(0, std::max(0, rowCount() - visibleRows()));
+    bar->setRange(0, int(lastTopLine()));
     if (follow)
         bar->setValue(bar->maximum());
+}
+
+qsizetype ResultList::lastTopLine() const
+{
+    // The first of the last lines that fit together; only those lines are laid out.
+    qsizetype top = lineCount();
+    int rows = 0;
+    while (top > 0 && rows + rowsOf(top - 1) <= visibleRows())
+        rows += rowsOf(--top);
+    return std::min(top, std::max<qsizetype>(0, lineCount() - 1));
 }
 
 int ResultList::rowHeight() const
 {
     return std::max(1, fontMetrics().height());
-}
-
-int ResultList::wrapWidth() const
-{
-    return std::max(1, viewport()->width());
 }
 
 int ResultList::visibleRows() const
@@ -313,69 +297,92 @@ qsizetype ResultList::lineLength(qsizetype line) const
     return end - lineStarts[line];
 }
 
-qsizetype ResultList::lineAtRow(int row) const
-{
-    const auto found = std::upper_bound(rowEnds.begin(), rowEnds.end(), row);
-    return std::clamp<qsizetype>(found - rowEnds.begin(), 0, lineCount() - 1);
-}
-
 qsizetype ResultList::lineOf(qsizetype position) const
 {
     const auto found = std::upper_bound(lineStarts.begin(), lineStarts.end(), position);
     return std::max<qsizetype>(0, found - lineStarts.begin() - 1);
 }
 
-int ResultList::rowsOf(qsizetype line, const QFontMetricsF &metrics) const
+int ResultList::rowsOf(qsizetype line) const
 {
-    const QString text = captionText.mid(lineStarts[line], lineLength(line));
-    // Most lines fit the width: measuring them is enough. A line within a pixel of the width
-    // is laid out, as painting will lay it out, so that rows and painting agree.
-    if (metrics.horizontalAdvance(text) < laidOutWidth - 1)
-        return 1;
-    return std::max(1, layOut(text, this, laidOutWidth, rowHeight())->lineCount());
+    return std::max(1, layoutOf(line).lineCount());
 }
 
 const QTextLayout &ResultList::layoutOf(qsizetype line) const
 {
+    // The kept layouts are those of one width: a new width lays the lines out anew.
+    if (viewport()->width() != laidOutWidth) {
+        layouts.clear();
+        laidOutWidth = viewport()->width();
+    }
     for (const CachedLayout &cached : layouts)
         if (cached.line == line)
             return *cached.layout;
     layouts.push_back({ line,
                         layOut(captionText.mid(lineStarts[line], lineLength(line)), this,
-                               laidOutWidth, rowHeight()) });
+                               std::max(1, laidOutWidth), rowHeight()) });
     return *layouts.back().layout;
 }
 
-int ResultList::rowOf(qsizetype position) const
+ResultList::Row ResultList::rowOf(qsizetype position) const
 {
     if (lineCount() == 0)
-        return 0;
+        return {};
     const qsizetype line = lineOf(position);
-    if (rowEnds[line] - firstRowOf(line) == 1)
-        return firstRowOf(line);
     const QTextLine row = layoutOf(line).lineForTextPosition(int(position - lineStarts[line]));
-    return firstRowOf(line) + (row.isValid() ? row.lineNumber() : 0);
+    return { line, row.isValid() ? row.lineNumber() : 0 };
 }
 
-qsizetype ResultList::positionAtRow(int row, qreal x) const
+ResultList::Row ResultList::normalised(Row at) const
 {
-    if (lineCount() == 0)
+    // Rows above or below a line belong to the lines before or after it; line -1 is above the
+    // first line, lineCount() below the last.
+    while (at.row < 0 && at.line > 0)
+        at.row += rowsOf(--at.line);
+    if (at.row < 0)
+        return { -1, 0 };
+    while (at.line < lineCount() && at.row >= rowsOf(at.line))
+        at.row -= rowsOf(at.line++);
+    return at;
+}
+
+int ResultList::rowsFromTop(Row at) const
+{
+    // Lines far from the view count one row each: only the rows near it need be exact, and
+    // laying out thousands of lines for a rough place would cost what this view saves.
+    constexpr qsizetype exactLines = 64;
+    const qsizetype top = verticalScrollBar()->value();
+    int rows = at.row;
+    if (at.line >= top) {
+        const qsizetype exactEnd = std::min(at.line, top + exactLines);
+        for (qsizetype line = top; line < exactEnd; ++line)
+            rows += rowsOf(line);
+        rows += int(at.line - exactEnd);
+    } else {
+        const qsizetype exactStart = std::max(at.line, top - exactLines);
+        for (qsizetype line = exactStart; line < top; ++line)
+            rows -= rowsOf(line);
+        rows -= int(exactStart - at.line);
+    }
+    return rows;
+}
+
+qsizetype ResultList::positionOn(Row row, qreal x) const
+{
+    row = normalised(row);
+    if (row.line < 0)
         return 0;
-    if (row < 0)
-        return 0;
-    if (row >= rowCount())
+    if (row.line >= lineCount())
         return shownLength();
-    const qsizetype line = lineAtRow(row);
-    const QTextLine textLine = layoutOf(line).lineAt(row - firstRowOf(line));
-    if (!textLine.isValid())
-        return lineStarts[line];
-    return lineStarts[line] + textLine.xToCursor(x);
+    const QTextLine textLine = layoutOf(row.line).lineAt(row.row);
+    return lineStarts[row.line] + (textLine.isValid() ? textLine.xToCursor(x) : 0);
 }
 
 qsizetype ResultList::positionAtViewport(const QPoint &point) const
 {
-    const int row = verticalScrollBar()->value() + int(std::floor(double(point.y()) / rowHeight()));
-    return positionAtRow(row, point.x());
+    return positionOn(
+            { verticalScrollBar()->value(), int(std::floor(double(point.y()) / rowHeight())) },
+            point.x());
 }
 
 qsizetype ResultList::positionAt(const QPoint &point) const
@@ -387,29 +394,38 @@ QRect ResultList::characterRect(qsizetype position) const
 {
     if (lineCount() == 0)
         return QRect(viewport()->pos(), QSize(0, rowHeight()));
-    const qsizetype line = lineOf(position);
-    const int offset = int(position - lineStarts[line]);
-    const QTextLine row = layoutOf(line).lineForTextPosition(offset);
-    const int rowNumber = row.isValid() ? row.lineNumber() : 0;
+    const Row at = rowOf(position);
+    const int offset = int(position - lineStarts[at.line]);
+    const QTextLine row = layoutOf(at.line).lineAt(at.row);
     const qreal left = row.isValid() ? row.cursorToX(offset) : 0;
     qreal right = row.isValid() && offset < row.textStart() + row.textLength()
             ? row.cursorToX(offset + 1)
             : left;
     if (right <= left)
         right = left + fontMetrics().averageCharWidth();
-    const int top = (firstRowOf(line) + rowNumber - verticalScrollBar()->value()) * rowHeight();
+    const int top = rowsFromTop(at) * rowHeight();
     return QRect(QPoint(qFloor(left), top), QPoint(qCeil(right) - 1, top + rowHeight() - 1))
             .translated(viewport()->pos());
 }
 
 void ResultList::ensureVisible(qsizetype position)
 {
-    const int row = rowOf(position);
+    if (lineCount() == 0)
+        return;
+    const Row at = rowOf(position);
     QScrollBar *bar = verticalScrollBar();
-    if (row < bar->value())
-        bar->setValue(row);
-    else if (row >= bar->value() + visibleRows())
-        bar->setValue(row - visibleRows() + 1);
+    if (at.line < bar->value()) {
+        bar->setValue(int(at.line));
+        return;
+    }
+    if (at.line - bar->value() < visibleRows() && rowsFromTop(at) < visibleRows())
+        return;
+    // The row goes to the bottom, with as many lines above it as fit.
+    int rows = at.row + 1;
+    qsizetype top = at.line;
+    while (top > 0 && rows + rowsOf(top - 1) <= visibleRows())
+        rows += rowsOf(--top);
+    bar->setValue(int(top));
 }
 
 void ResultList::setSelection(qsizetype from, qsizetype to)
@@ -451,45 +467,42 @@ void ResultList::selectionChanged()
 
 void ResultList::paintEvent(QPaintEvent *event)
 {
-    if (lineCount() == 0)
-        return;
-    const int height = rowHeight();
-    const int top = verticalScrollBar()->value();
-    const int firstRow = top + event->rect().top() / height;
-    const int lastRow = top + event->rect().bottom() / height;
-
-    QPainter painter(viewport());
-    painter.setPen(palette().color(QPalette::WindowText));
-    QTextCharFormat selected;
-    selected.setBackground(palette().brush(QPalette::Highlight));
-    selected.setForeground(palette().brush(QPalette::HighlightedText));
-    for (qsizetype line = lineAtRow(firstRow); line < lineCount() && firstRowOf(line) <= lastRow;
-         ++line) {
-        const QTextLayout &layout = layoutOf(line);
-        const QPointF origin(0, (firstRowOf(line) - top) * height);
-        QList<QTextLayout::FormatRange> selections;
-        const qsizetype start = std::max(selectionStart(), lineStarts[line]);
-        const qsizetype end = std::min(selectionEnd(), lineStarts[line] + lineLength(line));
-        if (start < end)
-            selections.append({ int(start - lineStarts[line]), int(end - start), selected });
-        layout.draw(&painter, origin, selections);
-        if (hasFocus() && lineOf(cursor) == line)
-            layout.drawCursor(&painter, origin, int(cursor - lineStarts[line]));
+    const qsizetype top = verticalScrollBar()->value();
+    qsizetype line = top;
+    if (lineCount() > 0) {
+        QPainter painter(viewport());
+        painter.setPen(palette().color(QPalette::WindowText));
+        QTextCharFormat selected;
+        selected.setBackground(palette().brush(QPalette::Highlight));
+        selected.setForeground(palette().brush(QPalette::HighlightedText));
+        for (int y = 0; line < lineCount() && y <= event->rect().bottom(); ++line) {
+            const QTextLayout &layout = layoutOf(line);
+            const QPointF origin(0, y);
+            y += std::max(1, layout.lineCount()) * rowHeight();
+            if (y <= event->rect().top())
+                continue;
+            QList<QTextLayout::FormatRange> selections;
+            const qsizetype start = std::max(selectionStart(), lineStarts[line]);
+            const qsizetype end = std::min(selectionEnd(), lineStarts[line] + lineLength(line));
+            if (start < end)
+                selections.append({ int(start - lineStarts[line]), int(end - start), selected });
+            layout.draw(&painter, origin, selections);
+            if (hasFocus() && lineOf(cursor) == line)
+                layout.drawCursor(&painter, origin, int(cursor - lineStarts[line]));
+        }
     }
-    // Only the lines on screen keep their layout.
-    const qsizetype firstShown = lineAtRow(top);
-    const qsizetype lastShown = lineAtRow(top + visibleRows());
-    std::erase_if(layouts,
-                  [&](const CachedLayout &c) { return c.line < firstShown || c.line > lastShown; });
+    // Only the lines on screen, and the last ones that decide the scroll bar's range, keep
+    // their layout.
+    const qsizetype lastTop = verticalScrollBar()->maximum();
+    std::erase_if(layouts, [&](const CachedLayout &c) {
+        return (c.line < top || c.line > line) && c.line < lastTop;
+    });
 }
 
 void ResultList::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
-    if (wrapWidth() != laidOutWidth)
-        relayout();
-    else
-        updateScrollRange();
+    updateScrollRange();
 }
 
 void ResultList::changeEvent(QEvent *event)
@@ -497,8 +510,10 @@ void ResultList::changeEvent(QEvent *event)
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         // A zoom: the rows get taller and the narrow scroll bar wider.
+        layouts.clear();
         verticalScrollBar()->updateGeometry();
-        relayout();
+        updateScrollRange();
+        viewport()->update();
     }
 }
 
@@ -523,26 +538,24 @@ void ResultList::keyPressEvent(QKeyEvent *event)
         select = event->matches(extend);
         return select || event->matches(move);
     };
-    const int row = rowOf(cursor);
-    const qreal x = characterRect(cursor).left() - viewport()->x();
+    const Row at = rowOf(cursor);
+    const QTextLine row = lineCount() > 0 ? layoutOf(at.line).lineAt(at.row) : QTextLine();
+    const qsizetype lineStart = lineCount() > 0 ? lineStarts[at.line] : 0;
+    const qreal x = row.isValid() ? row.cursorToX(int(cursor - lineStart)) : 0;
     const auto rowEdge = [&](bool end) {
-        const qsizetype line = lineOf(cursor);
-        const QTextLine textLine = layoutOf(line).lineAt(row - firstRowOf(line));
-        if (!textLine.isValid())
+        if (!row.isValid())
             return cursor;
-        return lineStarts[line] + textLine.textStart() + (end ? textLine.textLength() : 0);
+        return lineStart + row.textStart() + (end ? row.textLength() : 0);
     };
-    const auto word = [&](QTextLayout::CursorMode mode, bool forward) {
-        const qsizetype line = lineOf(cursor);
-        const int offset = int(cursor - lineStarts[line]);
-        if (forward && offset >= lineLength(line))
-            return std::min(cursor + 1, shownLength());
-        if (!forward && offset == 0)
-            return std::max<qsizetype>(cursor - 1, 0);
-        const QTextLayout &layout = layoutOf(line);
-        return lineStarts[line]
-                + (forward ? layout.nextCursorPosition(offset, mode)
-                           : layout.previousCursorPosition(offset, mode));
+    const auto word = [&](bool forward) {
+        const int offset = int(cursor - lineStart);
+        if (lineCount() == 0 || (forward && offset >= lineLength(at.line))
+            || (!forward && offset == 0))
+            return cursor + (forward ? 1 : -1);
+        const QTextLayout &layout = layoutOf(at.line);
+        return lineStart
+                + (forward ? layout.nextCursorPosition(offset, QTextLayout::SkipWords)
+                           : layout.previousCursorPosition(offset, QTextLayout::SkipWords));
     };
     qsizetype target = cursor;
     if (is(Key::MoveToNextChar, Key::SelectNextChar))
@@ -550,17 +563,17 @@ void ResultList::keyPressEvent(QKeyEvent *event)
     else if (is(Key::MoveToPreviousChar, Key::SelectPreviousChar))
         target = cursor - 1;
     else if (is(Key::MoveToNextWord, Key::SelectNextWord))
-        target = word(QTextLayout::SkipWords, true);
+        target = word(true);
     else if (is(Key::MoveToPreviousWord, Key::SelectPreviousWord))
-        target = word(QTextLayout::SkipWords, false);
+        target = word(false);
     else if (is(Key::MoveToNextLine, Key::SelectNextLine))
-        target = positionAtRow(row + 1, x);
+        target = positionOn({ at.line, at.row + 1 }, x);
     else if (is(Key::MoveToPreviousLine, Key::SelectPreviousLine))
-        target = positionAtRow(row - 1, x);
+        target = positionOn({ at.line, at.row - 1 }, x);
     else if (is(Key::MoveToNextPage, Key::SelectNextPage))
-        target = positionAtRow(row + visibleRows(), x);
+        target = positionOn({ at.line, at.row + visibleRows() }, x);
     else if (is(Key::MoveToPreviousPage, Key::SelectPreviousPage))
-        target = positionAtRow(std::max(0, row - visibleRows()), x);
+        target = positionOn({ at.line, at.row - visibleRows() }, x);
     else if (is(Key::MoveToStartOfLine, Key::SelectStartOfLine))
         target = rowEdge(false);
     else if (is(Key::MoveToEndOfLine, Key::SelectEndOfLine))

@@ -7,18 +7,17 @@
 #include <vector>
 
 QT_BEGIN_NAMESPACE
-class QFontMetricsF;
 class QTextLayout;
 QT_END_NAMESPACE
 
 /// The results list: a read-only, frameless text shown like a label, in the window's font and
 /// palette. Its caption is kept exactly as written, once: lines end with a carriage return
 /// alone, each carriage return shows as a line break and the last one adds no empty line. The
-/// list keeps where each line starts and how many rows it takes wrapped at the width, and lays
-/// out only the lines on screen, so a line costs a few bytes beside its text and appending costs
-/// the new text only. A vertical scroll bar shows whenever the lines do not fit; each append
-/// brings the newest line into view. The text can be selected with the mouse and the keyboard
-/// and copied.
+/// list keeps where each line starts and lays out, wrapped at the width, only the lines on
+/// screen: a line costs a few bytes beside its text, appending costs the new text only, and a
+/// new width or font costs the lines on screen. It scrolls a line at a time; a vertical scroll
+/// bar shows whenever the lines do not fit, and each append brings the newest line into view.
+/// The text can be selected with the mouse and the keyboard and copied.
 class ResultList : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -36,8 +35,8 @@ public:
 
     /// The number of lines shown: each carriage return ends one, text after the last is one more.
     qsizetype lineCount() const { return qsizetype(lineStarts.size()); }
-    /// The number of rows the lines take on screen, wrapped at the width.
-    int rowCount() const { return rowEnds.empty() ? 0 : rowEnds.back(); }
+    /// The number of rows line `line` takes on screen, wrapped at the width.
+    int rowsOf(qsizetype line) const;
     /// The length of the text shown: the caption without a final carriage return.
     qsizetype shownLength() const;
     /// The text shown from position `from` to `to`, lines separated by line feeds.
@@ -86,29 +85,34 @@ private:
         std::unique_ptr<QTextLayout> layout;
     };
 
+    /// A row on screen: a line and a row of it (which may be negative or past its last row, for
+    /// a row above or below it).
+    struct Row
+    {
+        qsizetype line = 0;
+        int row = 0;
+    };
+
     void indexFrom(qsizetype from, bool continuesLastLine);
-    void relayout();
     void updateScrollRange();
+    qsizetype lastTopLine() const;
     int rowHeight() const;
-    int wrapWidth() const;
     int visibleRows() const;
-    int firstRowOf(qsizetype line) const { return line == 0 ? 0 : rowEnds[line - 1]; }
     qsizetype lineLength(qsizetype line) const;
-    qsizetype lineAtRow(int row) const;
     qsizetype lineOf(qsizetype position) const;
-    int rowOf(qsizetype position) const;
-    int rowsOf(qsizetype line, const QFontMetricsF &metrics) const;
+    Row rowOf(qsizetype position) const;
+    Row normalised(Row row) const;
+    int rowsFromTop(Row row) const;
     const QTextLayout &layoutOf(qsizetype line) const;
-    qsizetype positionAtRow(int row, qreal x) const;
+    qsizetype positionOn(Row row, qreal x) const;
     qsizetype positionAtViewport(const QPoint &point) const;
     void moveCursor(qsizetype position, bool select);
     void selectionChanged();
 
     QString captionText;
     std::vector<qsizetype> lineStarts; ///< caption position where each line starts
-    std::vector<int> rowEnds; ///< rows taken by the lines up to and including each one
-    int laidOutWidth = -1; ///< the width the rows were counted at
     mutable std::vector<CachedLayout> layouts; ///< the lines last painted or looked at
+    mutable int laidOutWidth = 0; ///< the width the kept layouts wrap at
     qsizetype anchor = 0; ///< where the selection started
     qsizetype cursor = 0; ///< where the selection ends and the cursor stands
     bool followNewest = true; ///< the view stays on the newest line as rows change

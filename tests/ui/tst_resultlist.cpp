@@ -29,6 +29,14 @@ private slots:
 private:
     /// A list of `width` x 120 pixels, shown.
     std::unique_ptr<ResultList> shownList(int width) const;
+    /// The rows all lines take, wrapped at the width.
+    static int rows(const ResultList &list)
+    {
+        int rows = 0;
+        for (qsizetype line = 0; line < list.lineCount(); ++line)
+            rows += list.rowsOf(line);
+        return rows;
+    }
     QPoint centreOf(const ResultList &list, qsizetype position) const
     {
         return list.characterRect(position).center() - list.viewport()->pos();
@@ -85,12 +93,12 @@ void TestResultList::appendingInPiecesListsWhatTheWholeCaptionLists()
     QCOMPARE(list->caption(), pieces.join(QString()));
     QCOMPARE(list->text(), shown);
     QCOMPARE(list->lineCount(), lines);
-    QCOMPARE(list->rowCount() > lines, wraps);
+    QCOMPARE(rows(*list) > lines, wraps);
 
     auto whole = shownList(200);
     whole->setCaption(pieces.join(QString()));
     QCOMPARE(whole->lineCount(), lines);
-    QCOMPARE(whole->rowCount(), list->rowCount());
+    QCOMPARE(rows(*whole), rows(*list));
 }
 
 void TestResultList::positionsRoundTripThroughWrappedRows()
@@ -99,7 +107,7 @@ void TestResultList::positionsRoundTripThroughWrappedRows()
                                     "over\rlast\r"));
     list->resize(90, 120);
     QCoreApplication::processEvents();
-    QVERIFY(list->rowCount() > list->lineCount() + 2);
+    QVERIFY(rows(*list) > list->lineCount() + 2);
     // Every character is found again where it is painted, on whichever row it wrapped to.
     for (qsizetype position = 0; position < list->shownLength(); ++position) {
         list->ensureVisible(position);
@@ -107,7 +115,7 @@ void TestResultList::positionsRoundTripThroughWrappedRows()
     }
     list->resize(2000, 120);
     QCoreApplication::processEvents();
-    QCOMPARE(list->rowCount(), 3);
+    QCOMPARE(rows(*list), 3);
 }
 
 void TestResultList::followsTheNewestLineUnlessScrolledAway()
@@ -124,7 +132,7 @@ void TestResultList::followsTheNewestLineUnlessScrolledAway()
     bar->setValue(2);
     list->resize(60, 120);
     QCoreApplication::processEvents();
-    QVERIFY(list->rowCount() > 2 * list->lineCount());
+    QVERIFY(rows(*list) > 2 * list->lineCount());
     QCOMPARE(list->positionAt(QPoint(0, 0)), list->caption().indexOf(QStringLiteral("line 2 ")));
     list->appendToCaption(QStringLiteral("line 30\r"));
     QCOMPARE(bar->value(), bar->maximum());

@@ -250,14 +250,20 @@ void TestView::resultListShowsAScrollBarWhenLinesDoNotFit()
     QVERIFY(list->verticalScrollBar()->isVisible());
     QCOMPARE(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
     // The scroll bar leaves room for a whole result line: none is wrapped beside it.
-    QCOMPARE(list->rowCount(), list->lineCount());
+    const auto noLineWraps = [list] {
+        for (qsizetype line = 0; line < list->lineCount(); ++line)
+            if (list->rowsOf(line) != 1)
+                return false;
+        return true;
+    };
+    QVERIFY(noLineWraps());
     const int barWidth = list->verticalScrollBar()->width();
 
     // At 200 % the text and the scroll bar are twice as large, and still no line is wrapped.
     form1->setZoomPercent(200);
     QCoreApplication::processEvents();
     QCOMPARE(list->verticalScrollBar()->width(), 2 * barWidth);
-    QCOMPARE(list->rowCount(), list->lineCount());
+    QVERIFY(noLineWraps());
     QCOMPARE(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
     QVERIFY(list->characterRect(0).height() >= 2 * QFontMetrics(controlFont()).height() - 1);
 }
