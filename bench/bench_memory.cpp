@@ -81,6 +81,7 @@ int main(int argc, char **argv)
     // them: its share of the figures above.
     PlotSurface &chart = session.plotSurface();
     const long beforeChart = residentKib();
+    std::printf("RSS before the chart's share %7.1f MiB\n", mib(beforeChart));
     for (int i = 0; i < draws; ++i)
         drawOnChart(chart, "3000");
     chart.image();

@@ -178,8 +178,8 @@ ResultList::ResultList(QWidget *parent) : QAbstractScrollArea(parent)
     narrow->setParent(this);
     verticalScrollBar()->setStyle(narrow);
     verticalScrollBar()->setSingleStep(1);
-    // A scroll bar showing up narrows the lines, and a zoom changes their rows: the newest line
-    // stays followed unless the user has scrolled away from it.
+    // The newest line stays followed as the width, height or font change, unless the user has
+    // scrolled away from it.
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this](int value) { followNewest = value == verticalScrollBar()->maximum(); });
     setBackgroundRole(QPalette::Window);
