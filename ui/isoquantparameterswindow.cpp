@@ -72,6 +72,8 @@ IsoquantParametersWindow::IsoquantParametersWindow(
     placeInTwips(text4, 1500, 1140, 555, 285);
 
     frame1 = { linear, fixed, cobbDouglas };
+    for (QLineEdit *text : { text1, text2, text3, text4 })
+        connect(text, &QLineEdit::textChanged, this, &IsoquantParametersWindow::parametersChanged);
 
     command1 = new QPushButton(tr("Restore defaults"), client);
     command1->setObjectName(QStringLiteral("Command1"));

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "curveswindow.h"
 #include "generalparameterswindow.h"
 #include "isoquantparameterswindow.h"
 #include "plotsurface.h"
@@ -96,6 +97,23 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(form5.get(), &GeneralParametersWindow::categoryApplied, this,
             &MainWindow::categoryApplied);
     form4 = std::make_unique<IsoquantParametersWindow>([this] { return selectedTechnology(); });
+    formCostCurves = std::make_unique<CurvesWindow>(QStringLiteral("FormCostCurves"),
+                                                    tr("Cost curves"), &analysis::costCurveCharts,
+                                                    [this] { return drawInputs(); });
+    formInputDemand = std::make_unique<CurvesWindow>(
+            QStringLiteral("FormInputDemand"), tr("Input demand"), &analysis::inputDemandCharts,
+            [this] { return drawInputs(); });
+    for (QLineEdit *text : { text1, text2, text3, text4 })
+        connect(text, &QLineEdit::textChanged, this, &MainWindow::drawInputsChanged);
+    connect(option1, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            emit drawInputsChanged();
+    });
+    connect(mnushort, &QAction::toggled, this, &MainWindow::drawInputsChanged);
+    connect(form4.get(), &IsoquantParametersWindow::parametersChanged, this,
+            &MainWindow::drawInputsChanged);
+    for (CurvesWindow *window : { formCostCurves.get(), formInputDemand.get() })
+        connect(this, &MainWindow::drawInputsChanged, window, &CurvesWindow::inputsChanged);
     text1->setFocus();
 }
 
@@ -249,6 +267,10 @@ void MainWindow::createMenus()
     mnushort = item(mnuderived, QStringLiteral("mnushort"), tr("&Short-period fixed quantity of Y"),
                     &MainWindow::mnushortTriggered);
     mnushort->setCheckable(true);
+    mnucostcurves = item(mnuderived, QStringLiteral("mnucostcurves"), tr("&Cost curves"),
+                         &MainWindow::mnucostcurvesTriggered);
+    mnuinputdemand = item(mnuderived, QStringLiteral("mnuinputdemand"), tr("Input &demand"),
+                          &MainWindow::mnuinputdemandTriggered);
     mnuhelp = menu(QStringLiteral("mnuhelp"), tr("&Help"));
     mnuhow = item(mnuhelp, QStringLiteral("mnuhow"), tr("&How to use this software"),
                   &MainWindow::mnuhowTriggered);
@@ -263,11 +285,10 @@ analysis::TechnologyType MainWindow::selectedTechnology() const
     return static_cast<analysis::TechnologyType>(option1->checkedId());
 }
 
-void MainWindow::command1Clicked()
+analysis::DrawInputs MainWindow::drawInputs() const
 {
     analysis::DrawInputs inputs;
     inputs.technology = selectedTechnology();
-    technologyType = static_cast<std::int16_t>(inputs.technology);
     inputs.shortPeriod = mnushort->isChecked();
     inputs.level = text1->text().toStdString();
     inputs.priceX = text2->text().toStdString();
@@ -275,6 +296,13 @@ void MainWindow::command1Clicked()
     inputs.fixedY = text4->text().toStdString();
     form4->readParameters(inputs);
     inputs.decimalSeparator = QLocale().decimalPoint().toStdString();
+    return inputs;
+}
+
+void MainWindow::command1Clicked()
+{
+    const analysis::DrawInputs inputs = drawInputs();
+    technologyType = static_cast<std::int16_t>(inputs.technology);
 
     // A Draw that ends early keeps what it produced before the fault: the effects list simply
     // stops there.
@@ -352,6 +380,18 @@ void MainWindow::mnupreferencesTriggered()
     form4->show();
 }
 
+void MainWindow::mnucostcurvesTriggered()
+{
+    formCostCurves->show();
+    formCostCurves->raise();
+}
+
+void MainWindow::mnuinputdemandTriggered()
+{
+    formInputDemand->show();
+    formInputDemand->raise();
+}
+
 void MainWindow::mnugenparamTriggered()
 {
     form5->show();
@@ -392,8 +432,10 @@ void MainWindow::categoryApplied(bool fastComputer)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // The parameter windows end with the main window, even when they are shown.
+    // The other windows end with the main window, even when they are shown.
     form4->hide();
     form5->hide();
+    formCostCurves->hide();
+    formInputDemand->hide();
     QMainWindow::closeEvent(event);
 }

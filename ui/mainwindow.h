@@ -19,6 +19,7 @@ class QPushButton;
 class QRadioButton;
 QT_END_NAMESPACE
 
+class CurvesWindow;
 class GeneralParametersWindow;
 class IsoquantParametersWindow;
 class PlotSurface;
@@ -41,8 +42,17 @@ public:
 
     IsoquantParametersWindow *isoquantParameters() const { return form4.get(); }
     GeneralParametersWindow *generalParameters() const { return form5.get(); }
+    CurvesWindow *costCurves() const { return formCostCurves.get(); }
+    CurvesWindow *inputDemand() const { return formInputDemand.get(); }
+    /// The texts and flags of the controls that a Draw reads, as they stand now.
+    analysis::DrawInputs drawInputs() const;
     /// The technology found by the latest Draw.
     std::int16_t technologyType = 0;
+
+signals:
+    /// A control that a Draw reads has changed: a text, the technology, the short period or
+    /// a parameter of the isoquants.
+    void drawInputsChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -59,6 +69,8 @@ private:
     void clearResults();
     void mnushortTriggered();
     void mnupreferencesTriggered();
+    void mnucostcurvesTriggered();
+    void mnuinputdemandTriggered();
     void mnugenparamTriggered();
     void mnuhowTriggered();
     void mnuglossaryTriggered();
@@ -93,10 +105,14 @@ private:
     QAction *mnugenparam = nullptr;
     QAction *mnupreferences = nullptr;
     QAction *mnushort = nullptr;
+    QAction *mnucostcurves = nullptr;
+    QAction *mnuinputdemand = nullptr;
     QAction *mnuhow = nullptr;
     QAction *mnuglossary = nullptr;
     QAction *mnuabout = nullptr;
 
     std::unique_ptr<GeneralParametersWindow> form5;
     std::unique_ptr<IsoquantParametersWindow> form4;
+    std::unique_ptr<CurvesWindow> formCostCurves;
+    std::unique_ptr<CurvesWindow> formInputDemand;
 };

@@ -1,0 +1,217 @@
+#include "curveplot.h"
+
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+/// How a curve looks and what the legend calls it.
+struct CurveLook
+{
+    const char *legend;
+    QColor colour;
+    Qt::PenStyle style;
+    qreal width;
+};
+
+CurveLook lookOf(analysis::CurveKind kind)
+{
+    using analysis::CurveKind;
+    // Long-run curves are drawn wider, so that the short-period ones stand out against them;
+    // each curve of a chart differs from the others in its line style as well as its colour.
+    switch (kind) {
+    case CurveKind::LongRunTotal:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Long-run total"), QColor(0x1f, 0x5f, 0xbf),
+                 Qt::SolidLine, 2.5 };
+    case CurveKind::LongRunAverage:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Long-run average"), QColor(0x1f, 0x5f, 0xbf),
+                 Qt::SolidLine, 2.5 };
+    case CurveKind::LongRunMarginal:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Long-run marginal"), QColor(0xc0, 0x30, 0x30),
+                 Qt::DashLine, 2.5 };
+    case CurveKind::ShortTotal:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Short-period total"), QColor(0x1a, 0x80, 0x3a),
+                 Qt::DashLine, 1.5 };
+    case CurveKind::ShortAverage:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Short-period average"), QColor(0x1a, 0x80, 0x3a),
+                 Qt::SolidLine, 1.5 };
+    case CurveKind::ShortAverageVariable:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Average variable"), QColor(0x80, 0x40, 0xa0),
+                 Qt::DashLine, 1.5 };
+    case CurveKind::ShortAverageFixed:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Average fixed"), QColor(0x70, 0x70, 0x70),
+                 Qt::DotLine, 1.5 };
+    case CurveKind::ShortMarginal:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Short-period marginal"), QColor(0xc0, 0x30, 0x30),
+                 Qt::DashDotLine, 1.5 };
+    case CurveKind::DemandX:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Demand for X"), QColor(0x1f, 0x5f, 0xbf),
+                 Qt::SolidLine, 2 };
+    case CurveKind::DemandY:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Cross demand for Y"), QColor(0x1a, 0x80, 0x3a),
+                 Qt::DashLine, 2 };
+    case CurveKind::InverseDemandX:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Inverse demand for X"), QColor(0x1f, 0x5f, 0xbf),
+                 Qt::SolidLine, 2 };
+    }
+    return { "", Qt::black, Qt::SolidLine, 1 };
+}
+
+QPen penOf(const CurveLook &look)
+{
+    QPen pen(look.colour, look.width, look.style, Qt::FlatCap, Qt::RoundJoin);
+    return pen;
+}
+
+QString fromUtf8(const std::string &text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString scaleText(double value)
+{
+    return QLocale().toString(value, 'g', 12);
+}
+
+/// The number of scale marks past 0; the last one is the axis's end.
+int marks(const analysis::Axis &axis)
+{
+    return static_cast<int>(std::lround(axis.max / axis.step));
+}
+
+} // namespace
+
+void paintCurveChart(QPainter &painter, const QRect &area, const analysis::CurveChart &chart,
+                     const QPalette &palette)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The chart's title in the window's bold font; the scales and the legend in its regular
+    // weight, which leaves the legend's names room in two columns.
+    const QFont titleFont = painter.font();
+    QFont plain = titleFont;
+    plain.setBold(false);
+    painter.setFont(plain);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int line = metrics.height();
+    const QColor ink = palette.color(QPalette::WindowText);
+    painter.fillRect(area, palette.color(QPalette::Base));
+
+    int scaleWidth = 0;
+    for (int i = 0; i <= marks(chart.vertical); ++i)
+        scaleWidth =
+                std::max(scaleWidth, metrics.horizontalAdvance(scaleText(i * chart.vertical.step)));
+    const int legendRows = static_cast<int>(chart.curves.size() + 1) / 2;
+    const int lastScaleText = metrics.horizontalAdvance(scaleText(chart.horizontal.max)) / 2 + 4;
+    const QRect plot(QPoint(area.left() + scaleWidth + 10, area.top() + 2 * line + line / 2 + 8),
+                     QPoint(area.right() - lastScaleText,
+                            area.bottom() - 2 * line - legendRows * line - 12));
+    if (plot.width() < 10 || plot.height() < 10) {
+        painter.restore();
+        return;
+    }
+    const auto toPixel = [&](double x, double y) {
+        return QPointF(plot.left() + x / chart.horizontal.max * plot.width(),
+                       plot.bottom() - y / chart.vertical.max * plot.height());
+    };
+
+    painter.setPen(ink);
+    painter.setFont(titleFont);
+    painter.drawText(QRect(area.left(), area.top() + 2, area.width(), line), Qt::AlignHCenter,
+                     fromUtf8(chart.title));
+    painter.setFont(plain);
+    painter.drawText(QRect(area.left() + 4, area.top() + line + 4, area.width(), line),
+                     Qt::AlignLeft, fromUtf8(chart.vertical.title));
+    painter.drawText(QRect(plot.left(), plot.bottom() + line + 6, plot.width(), line),
+                     Qt::AlignHCenter, fromUtf8(chart.horizontal.title));
+
+    // Scale marks with their numbers, and a faint grid through them.
+    const QColor grid = QColor::fromRgbF(ink.redF(), ink.greenF(), ink.blueF(), 0.12);
+    for (int i = 0; i <= marks(chart.horizontal); ++i) {
+        const double value = i * chart.horizontal.step;
+        const QPointF at = toPixel(value, 0);
+        painter.setPen(grid);
+        painter.drawLine(QPointF(at.x(), plot.top()), at);
+        painter.setPen(ink);
+        painter.drawLine(at, at + QPointF(0, 4));
+        const QString text = scaleText(value);
+        const int half = metrics.horizontalAdvance(text) / 2;
+        painter.drawText(QRectF(at.x() - half - 2, at.y() + 5, 2 * half + 4, line),
+                         Qt::AlignHCenter, text);
+    }
+    for (int i = 0; i <= marks(chart.vertical); ++i) {
+        const double value = i * chart.vertical.step;
+        const QPointF at = toPixel(0, value);
+        painter.setPen(grid);
+        painter.drawLine(at, QPointF(plot.right(), at.y()));
+        painter.setPen(ink);
+        painter.drawLine(at, at - QPointF(4, 0));
+        painter.drawText(QRectF(area.left(), at.y() - line / 2.0, scaleWidth + 4, line),
+                         Qt::AlignRight | Qt::AlignVCenter, scaleText(value));
+    }
+
+    painter.save();
+    painter.setClipRect(plot.adjusted(-1, -1, 1, 1));
+    painter.setPen(QPen(ink, 1, Qt::DotLine));
+    const QPointF guide = toPixel(chart.markerAt, 0);
+    painter.drawLine(guide, QPointF(guide.x(), plot.top()));
+    for (const analysis::Curve &curve : chart.curves) {
+        const CurveLook look = lookOf(curve.kind);
+        painter.setPen(penOf(look));
+        for (const auto &piece : curve.pieces) {
+            QPolygonF polyline;
+            polyline.reserve(static_cast<qsizetype>(piece.size()));
+            for (const analysis::CurvePoint &p : piece)
+                polyline << toPixel(p.x, p.y);
+            painter.drawPolyline(polyline);
+        }
+    }
+    for (const analysis::Curve &curve : chart.curves) {
+        if (!curve.marker)
+            continue;
+        painter.setPen(QPen(ink, 1));
+        painter.setBrush(lookOf(curve.kind).colour);
+        painter.drawEllipse(toPixel(curve.marker->x, curve.marker->y), 3.5, 3.5);
+    }
+    painter.restore();
+
+    painter.setPen(QPen(ink, 1));
+    painter.drawLine(plot.bottomLeft(), plot.bottomRight() + QPoint(1, 0));
+    painter.drawLine(plot.bottomLeft(), plot.topLeft());
+
+    // The legend: two columns under the axis title, a stretch of each line beside its name.
+    const int columnWidth = area.width() / 2;
+    for (std::size_t i = 0; i < chart.curves.size(); ++i) {
+        const CurveLook look = lookOf(chart.curves[i].kind);
+        const int left = area.left() + 6 + static_cast<int>(i % 2) * columnWidth;
+        const int top = plot.bottom() + 2 * line + 10 + static_cast<int>(i / 2) * line;
+        painter.setPen(penOf(look));
+        painter.drawLine(QPointF(left, top + line / 2.0), QPointF(left + 26, top + line / 2.0));
+        painter.setPen(ink);
+        painter.drawText(
+                QRect(left + 32, top, columnWidth - 40, line), Qt::AlignLeft,
+                metrics.elidedText(CurvePlot::tr(look.legend), Qt::ElideRight, columnWidth - 40));
+    }
+    painter.restore();
+}
+
+CurvePlot::CurvePlot(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CurvePlot::setChart(analysis::CurveChart shown)
+{
+    chart = std::move(shown);
+    update();
+}
+
+void CurvePlot::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    paintCurveChart(painter, rect(), chart, palette());
+}
