@@ -1,7 +1,7 @@
 # Names that the install rules, the package and their tests share.
 set(PRODUCTION_LAB_APP_ID org.productionlab.ProductionLab)
 set(PRODUCTION_LAB_RELEASE_DATE 2026-12-07)
-set(PRODUCTION_LAB_HOMEPAGE "https://productionlab.org" CACHE STRING
-    "Home page of the project, also the base of the screenshot address in the AppStream metadata")
-set(PRODUCTION_LAB_MAINTAINER "Production Lab maintainers <maintainers@productionlab.org>"
-    CACHE STRING "Maintainer line of the Debian package")
+# SPDX identifier of the licence (LICENSE holds its text), for the metadata and the package.
+set(PRODUCTION_LAB_LICENSE GPL-3.0-or-later)
+# The project has no web site or shared mailbox: the package names its developers only.
+set(PRODUCTION_LAB_MAINTAINER "The Production Lab developers")

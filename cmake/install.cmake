@@ -5,6 +5,7 @@
 #   share/applications/<id>.desktop
 #   share/icons/hicolor/{32x32,scalable}/apps/<id>.{png,svg}
 #   share/metainfo/<id>.metainfo.xml
+#   share/doc/production-lab/copyright
 
 include(${CMAKE_CURRENT_LIST_DIR}/identity.cmake)
 
@@ -37,12 +38,18 @@ configure_file(${PROJECT_SOURCE_DIR}/data/production-lab.metainfo.xml.in
     ${PROJECT_BINARY_DIR}/data/${PRODUCTION_LAB_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/data/${PRODUCTION_LAB_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The licence in Debian's machine-readable copyright format, where Debian packages keep it.
+configure_file(${PROJECT_SOURCE_DIR}/data/debian/copyright.in
+    ${PROJECT_BINARY_DIR}/data/copyright @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/data/copyright
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/production-lab)
 
 # cpack -G DEB: production-lab_<version>-<release>_<arch>.deb, dependencies from dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME production-lab)
 set(CPACK_PACKAGE_VENDOR "The Production Lab developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_CONTACT "${PRODUCTION_LAB_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "teaching software on the neoclassical theory of production")
 # The long description, wrapped as Debian control files want it.
@@ -58,7 +65,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${PRODUCTION_LAB_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PRODUCTION_LAB_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -25,9 +25,8 @@ expect_field Package production-lab
 expect_field Version "$version-1"
 expect_field Section education
 expect_field Architecture "$(dpkg --print-architecture)"
-maintainer_form='^[^<>]+ <[^<>@ ]+@[^<> ]+>$'
-[[ "$(field Maintainer)" =~ $maintainer_form ]] ||
-    { echo "Maintainer is not a name <address> line: $(field Maintainer)"; faults=$((faults + 1)); }
+expect_field Maintainer "The Production Lab developers"
+[ -z "$(field Homepage)" ] || { echo "Homepage names a site the project does not have"; faults=$((faults + 1)); }
 [ "$(field Description | wc -l)" -ge 2 ] ||
     { echo "Description has no long text"; faults=$((faults + 1)); }
 
