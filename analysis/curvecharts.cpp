@@ -306,12 +306,14 @@ CurveCharts costCurveCharts(const DrawInputs &inputs)
     const Reading &r = *reading;
     const Technology &t = r.technology;
     const bool shortPeriod = inputs.shortPeriod;
-    result.caption = caption(inputs, r, " cost curves");
 
     const auto longRun = [&](double q) { return longRunCosts(t, r.priceX, r.priceY, q); };
     const auto shortRun = [&](double q) {
         return shortPeriodCosts(t, r.priceX, r.priceY, r.fixedY, q);
     };
+    result.caption = caption(inputs, r, " cost curves");
+    if (shortPeriod && !shortRun(r.level))
+        result.caption += ": the level of production cannot be reached with this fixed Y";
     // The levels reach twice the current one or twice the one where the short-period costs
     // touch the long-run ones, so that both lie well inside the chart.
     const std::optional<double> touch =

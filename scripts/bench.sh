@@ -4,8 +4,9 @@
 #   1. analysis::draw against the bare arithmetic of its scan;
 #   2. the whole Draw of the main window (offscreen) against computing and plotting its points
 #      into an image, and with 0, 1,000 and 10,000 results listed;
-#   3. resident memory after start-up, after 10,000 Draws and after Clear;
-#   4. start-up to the first paint and exit, against a bare window with the same controls,
+#   3. a curves window after a text change against computing and painting its curves alone;
+#   4. resident memory after start-up, after 10,000 Draws and after Clear;
+#   5. start-up to the first paint and exit, against a bare window with the same controls,
 #      offscreen and under a private Xvfb, with our paired timer and with hyperfine.
 # Extra arguments go to the Google Benchmark programs (e.g. --benchmark_repetitions=15).
 # Exits with 2 when a goal is missed, after running everything.
@@ -39,6 +40,7 @@ startup() {
 export QT_QPA_PLATFORM=offscreen
 run "$bin/bench_analysis" "$@"
 run "$bin/bench_window" "$@"
+run "$bin/bench_curves" "$@"
 run "$bin/bench_memory"
 startup
 
