@@ -292,7 +292,7 @@ double largest(std::initializer_list<std::optional<double>> values, double fallb
 
 CurveCharts tooLarge()
 {
-    return { "The numbers are too large to draw these curves.", {}, {} };
+    return { "The numbers are too large or too small to draw these curves.", {}, {} };
 }
 
 } // namespace
