@@ -1,38 +1,50 @@
 #include "analysis/draw.h"
 
-#include "analysis/drawcontext.h"
-#include "analysis/longrun.h"
-#include "analysis/shortperiod.h"
+#include "analysis/detail/drawcontext.h"
+#include "analysis/detail/longrun.h"
+#include "analysis/detail/shortperiod.h"
+#include "analysis/technologies.h"
 
 namespace analysis {
 
 namespace {
 
-/// Room for every effect of the Draw: the Cobb-Douglas scan plots up to 2000 points.
-constexpr std::size_t expectedEffects(const DrawInputs &inputs)
+/// Room for every effect of the Draw: the report's few and, in the long run, every point the
+/// isoquant may plot (2000 for the Cobb-Douglas scan).
+std::size_t expectedEffects(const Technology &technology, bool shortPeriod)
 {
     constexpr std::size_t reportEffects = 8;
-    const bool scans = !inputs.shortPeriod && inputs.technology == TechnologyType::CobbDouglas;
-    return scans ? 2000 + reportEffects : reportEffects;
+    return shortPeriod ? reportEffects : reportEffects + technology.steps->longRunPoints;
+}
+
+/// The parameters `technology` reads, a then b, each from its text; the others stay 0.
+TechnologyParameters readParameters(const Technology &technology, const DrawInputs &inputs,
+                                    detail::CheckedArithmetic &calc)
+{
+    double values[2] = { 0, 0 };
+    for (int i = 0; i < technology.parameterCount; ++i)
+        values[i] = calc.read(inputs.*technology.parameters[i]);
+    return { values[0], values[1] };
 }
 
 } // namespace
 
 DrawOutcome draw(const DrawInputs &inputs)
 {
-    // The window offers only the three technologies; any other value draws nothing.
-    if (!isKnownTechnology(inputs.technology))
+    // The window offers only the technologies of the table; any other value draws nothing.
+    const Technology *technology = findTechnology(inputs.technology);
+    if (!technology)
         return {};
 
-    DrawContext context(inputs, expectedEffects(inputs));
-    CheckedArithmetic &calc = context.arithmetic;
-    context.level = calc.divide(calc.read(inputs.level), 1000);
-    context.parameters = loadParameters(inputs.technology, inputs, calc);
+    detail::DrawContext context(inputs, expectedEffects(*technology, inputs.shortPeriod));
+    detail::CheckedArithmetic &calc = context.arithmetic;
+    const double levelThousands = calc.divide(calc.read(inputs.level), 1000);
+    const TechnologyParameters parameters = readParameters(*technology, inputs, calc);
     if (context.ok()) {
         if (inputs.shortPeriod)
-            shortPeriodChoice(context);
+            detail::shortPeriodDraw(context, *technology, parameters, levelThousands);
         else
-            longRunChoice(context);
+            detail::longRunDraw(context, *technology, parameters, levelThousands);
     }
     return std::move(context).finish();
 }

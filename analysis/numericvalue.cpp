@@ -66,95 +66,103 @@ std::optional<double> unsignedInBase(Cursor &cursor, int base)
     return value;
 }
 
-} // namespace
-
-std::optional<double> numericValue(std::string_view text)
+/// The digits and point of a decimal number, in the form std::from_chars reads, and the
+/// decimal magnitude of its first non-zero digit (to tell an overflow from an underflow).
+struct Mantissa
 {
-    Cursor cursor(text);
+    std::string number; ///< sign, digits and point, without blanks
+    std::int64_t integerDigits = 0; ///< digits from the first non-zero one up to the point
+    std::int64_t leadingFractionZeros = 0; ///< zeros after the point before any non-zero digit
+    bool nonZero = false; ///< a non-zero digit was read
+};
 
-    if (cursor.peek() == '&') {
+/// "&H" or "&O" and its digits, read as an unsigned value; 0 after "&" and any other letter.
+std::optional<double> readBased(Cursor &cursor)
+{
+    cursor.advance(); // the "&"
+    const char kind = cursor.peek();
+    if (kind == 'H' || kind == 'h') {
         cursor.advance();
-        const char kind = cursor.peek();
-        if (kind == 'H' || kind == 'h') {
-            cursor.advance();
-            return unsignedInBase(cursor, 16);
-        }
-        if (kind == 'O' || kind == 'o') {
-            cursor.advance();
-            return unsignedInBase(cursor, 8);
-        }
-        return 0.0;
+        return unsignedInBase(cursor, 16);
     }
+    if (kind == 'O' || kind == 'o') {
+        cursor.advance();
+        return unsignedInBase(cursor, 8);
+    }
+    return 0.0;
+}
 
-    // The accepted characters, without blanks, in the form std::from_chars reads.
-    std::string number;
-    number.reserve(text.size() + 16);
+/// An optional sign, then digits with at most one point.
+Mantissa readMantissa(Cursor &cursor, std::size_t textSize)
+{
+    Mantissa mantissa;
+    mantissa.number.reserve(textSize + 16);
     if (cursor.peek() == '+' || cursor.peek() == '-') {
         if (cursor.peek() == '-')
-            number.push_back('-');
+            mantissa.number.push_back('-');
         cursor.advance();
     }
-
-    // Decimal magnitude of the first non-zero digit, to tell an overflow from an underflow.
-    std::int64_t integerDigits = 0;
-    std::int64_t leadingFractionZeros = 0;
-    bool nonZeroSeen = false;
     bool pointSeen = false;
-    bool digitSeen = false;
     for (;;) {
         const char c = cursor.peek();
         if (isDigit(c)) {
-            digitSeen = true;
             if (c != '0')
-                nonZeroSeen = true;
-            if (!pointSeen && nonZeroSeen)
-                ++integerDigits;
-            else if (pointSeen && !nonZeroSeen)
-                ++leadingFractionZeros;
-            number.push_back(c);
+                mantissa.nonZero = true;
+            if (!pointSeen && mantissa.nonZero)
+                ++mantissa.integerDigits;
+            else if (pointSeen && !mantissa.nonZero)
+                ++mantissa.leadingFractionZeros;
+            mantissa.number.push_back(c);
         } else if (c == '.' && !pointSeen) {
             pointSeen = true;
-            number.push_back('.');
+            mantissa.number.push_back('.');
         } else {
             break;
         }
         cursor.advance();
     }
-    if (!digitSeen || !nonZeroSeen)
-        return 0.0;
+    return mantissa;
+}
 
-    // The exponent counts only when at least one digit follows its letter and sign.
-    std::int64_t exponent = 0;
+/// E or D, an optional sign and digits; 0 when no digit follows the letter and its sign (the
+/// letter is then ignored). Capped far beyond any double's exponent, so it never overflows.
+std::int64_t readExponent(Cursor &cursor)
+{
     const char letter = cursor.peek();
-    if (letter == 'E' || letter == 'e' || letter == 'D' || letter == 'd') {
+    if (letter != 'E' && letter != 'e' && letter != 'D' && letter != 'd')
+        return 0;
+    cursor.advance();
+    bool negative = false;
+    if (cursor.peek() == '+' || cursor.peek() == '-') {
+        negative = cursor.peek() == '-';
         cursor.advance();
-        bool negative = false;
-        if (cursor.peek() == '+' || cursor.peek() == '-') {
-            negative = cursor.peek() == '-';
-            cursor.advance();
-        }
-        bool exponentDigit = false;
-        constexpr std::int64_t exponentCap = 1'000'000'000; // far beyond any double, no overflow
-        while (isDigit(cursor.peek())) {
-            exponentDigit = true;
-            if (exponent < exponentCap)
-                exponent = exponent * 10 + (cursor.peek() - '0');
-            cursor.advance();
-        }
-        if (exponentDigit) {
-            if (negative)
-                exponent = -exponent;
-            number.push_back('e');
-            number += std::to_string(exponent);
-        }
     }
+    constexpr std::int64_t exponentCap = 1'000'000'000;
+    std::int64_t exponent = 0;
+    while (isDigit(cursor.peek())) {
+        if (exponent < exponentCap)
+            exponent = exponent * 10 + (cursor.peek() - '0');
+        cursor.advance();
+    }
+    return negative ? -exponent : exponent;
+}
 
+/// The value of a non-zero mantissa times ten to `exponent`; empty when it is too large for a
+/// double, 0 when it is too small.
+std::optional<double> toDouble(Mantissa mantissa, std::int64_t exponent)
+{
+    if (exponent != 0) {
+        mantissa.number.push_back('e');
+        mantissa.number += std::to_string(exponent);
+    }
+    const std::string &number = mantissa.number;
     double value = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
-        const std::int64_t magnitude =
-                (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponent;
+        const std::int64_t magnitude = (mantissa.integerDigits > 0 ? mantissa.integerDigits
+                                                                   : -mantissa.leadingFractionZeros)
+                + exponent;
         if (magnitude > 0)
             return std::nullopt;
         return 0.0; // too small for a double: underflows to 0
@@ -162,6 +170,19 @@ std::optional<double> numericValue(std::string_view text)
     if (error != std::errc())
         return 0.0;
     return value + 0.0; // no negative zero
+}
+
+} // namespace
+
+std::optional<double> numericValue(std::string_view text)
+{
+    Cursor cursor(text);
+    if (cursor.peek() == '&')
+        return readBased(cursor);
+    const Mantissa mantissa = readMantissa(cursor, text.size());
+    if (!mantissa.nonZero)
+        return 0.0;
+    return toDouble(mantissa, readExponent(cursor));
 }
 
 } // namespace analysis

@@ -35,9 +35,11 @@ head -c 30000 /dev/zero | tr '\0' '\377' > corpus/numericvalue/long-bytes
 { for _ in $(seq 1000); do printf 'The quick brown fox, 12 apples. '; done; } > corpus/numericvalue/long-paragraph
 
 # Draw inputs: eight texts and an own separator, each ended by "\|", then three control bytes
-# read from the end: separator index (byte % 8), short period (bit 0), technology (1 + byte % 3).
+# read from the end: separator index (byte % 8), short period (bit 0), technology (1 + byte %
+# the number of technologies, which is counted in the table of analysis/technologies.cpp).
+technologies=$(grep -c '&detail::[A-Za-z]*Steps,' ../analysis/technologies.cpp)
 n=0
-draw_seed() { # technology(1-3) short(0/1) separator(0-7) level priceX priceY fixedY coefX coefY cdExpX cdExpY [own separator]
+draw_seed() { # technology(1-N) short(0/1) separator(0-7) level priceX priceY fixedY coefX coefY cdExpX cdExpY [own separator]
     local technology=$1 short=$2 separator=$3
     shift 3
     {
@@ -50,7 +52,7 @@ draw_seed() { # technology(1-3) short(0/1) separator(0-7) level priceX priceY fi
     n=$((n + 1))
 }
 defaults=(3000 6 10 2500 1 1 .7 .3)
-for technology in 1 2 3; do
+for technology in $(seq "$technologies"); do
     for short in 0 1; do
         for separator in 0 1 2 7; do
             draw_seed "$technology" "$short" "$separator" "${defaults[@]}" "'"
@@ -106,7 +108,7 @@ hostile=('' '   ' 'nan' '1e999' '1e-400' '&H' '&HFFFFFFFFFFFFFFFF' '&O8' '-' '.'
     '\xd9\xa3\xd9\xa0' '\xf0\x9f\x98\x80' '-0' '1e308' '3.5e38')
 k=0
 for text in "${hostile[@]}"; do
-    technology=$((k % 3 + 1)) short=$((k / 3 % 2))
+    technology=$((k % technologies + 1)) short=$((k / technologies % 2))
     draw_seed "$technology" "$short" $((k % 8)) "$text" "$text" "$text" "$text" "$text" "$text" "$text" "$text" ","
     fields=("${defaults[@]}")
     fields[$((k % 8))]=$text

@@ -4,7 +4,6 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QIcon>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -12,13 +11,11 @@ GeneralParametersWindow::GeneralParametersWindow(QWidget *parent) : QWidget(pare
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(tr("General parametres"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/production-lab-32.png")));
     setFont(controlFont());
     // Large enough for the frame and the button, with the design's margins around them.
     setFixedSize(fromTwips(0, 0, 8100, 4200).size());
 
-    frame1 = new QGroupBox(tr("Computer category"), this);
-    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1 = makeFrame(QStringLiteral("Frame1"), tr("Computer category"), this);
     placeInTwips(frame1, 1305, 2475, 2985, 1320);
     option1 = new QRadioButton(tr("Fast computer"), frame1);
     option1->setObjectName(QStringLiteral("Option1"));
@@ -31,9 +28,7 @@ GeneralParametersWindow::GeneralParametersWindow(QWidget *parent) : QWidget(pare
     category->addButton(option2);
     option1->setChecked(true);
 
-    command1 = new QPushButton(tr("OK - Activate the changes"), this);
-    command1->setObjectName(QStringLiteral("Command1"));
-    command1->setAutoDefault(false);
+    command1 = makeButton(QStringLiteral("Command1"), tr("OK - Activate the changes"), this);
     placeInTwips(command1, 4905, 2745, 2760, 780);
     connect(command1, &QPushButton::clicked, this, &GeneralParametersWindow::command1Clicked);
     fitCaptions(this);

@@ -2,6 +2,8 @@
 
 #include "windowlook.h"
 
+#include "analysis/technologies.h"
+
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,11 +14,10 @@
 
 namespace {
 
-QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *parent)
+/// The text of `field` in the default inputs of a Draw.
+QString defaultText(std::string analysis::DrawInputs::*field)
 {
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    return frame;
+    return QString::fromStdString(analysis::DrawInputs{}.*field);
 }
 
 } // namespace
@@ -27,7 +28,6 @@ IsoquantParametersWindow::IsoquantParametersWindow(
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(tr("Parametres of the isoquants"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/production-lab-32.png")));
 
     mnuexit4 = menuBar()->addAction(tr("&Activate the changes"));
     mnuexit4->setObjectName(QStringLiteral("mnuexit4"));
@@ -41,43 +41,56 @@ IsoquantParametersWindow::IsoquantParametersWindow(
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    auto *linear = makeFrame(QStringLiteral("Frame1_0"), tr("Linear"), client);
+    const auto technology = [](analysis::TechnologyType type) {
+        return *analysis::findTechnology(type);
+    };
+    const analysis::Technology &linearTechnology =
+            technology(analysis::TechnologyType::PerfectSubstitutes);
+    const analysis::Technology &fixedTechnology =
+            technology(analysis::TechnologyType::FixedProportions);
+    const analysis::Technology &cobbDouglasTechnology =
+            technology(analysis::TechnologyType::CobbDouglas);
+
+    auto *linear = makeFrame(QStringLiteral("Frame1_0"), tr(linearTechnology.frameCaption), client);
     placeInTwips(linear, 1860, 360, 2895, 1860);
-    placeInTwips(makeLabel(QStringLiteral("Label2"), tr("Prod = a X + b Y"), linear), 660, 420,
-                 1635, 195);
+    placeInTwips(makeLabel(QStringLiteral("Label2"), tr(linearTechnology.formula), linear), 660,
+                 420, 1635, 195);
     placeInTwips(makeLabel(QStringLiteral("Label6"), tr("a ="), linear), 1260, 840, 375, 390);
-    text1 = makeText(QStringLiteral("Text1"), QStringLiteral("1"), linear);
+    text1 = makeText(QStringLiteral("Text1"), defaultText(&analysis::DrawInputs::coefX), linear);
     placeInTwips(text1, 1680, 780, 480, 285);
     placeInTwips(makeLabel(QStringLiteral("Label1"), tr("b ="), linear), 1260, 1260, 375, 390);
-    text2 = makeText(QStringLiteral("Text2"), QStringLiteral("1"), linear);
+    text2 = makeText(QStringLiteral("Text2"), defaultText(&analysis::DrawInputs::coefY), linear);
     placeInTwips(text2, 1680, 1200, 480, 285);
 
-    auto *fixed = makeFrame(QStringLiteral("Frame1_1"), tr("Fixed proportions"), client);
+    auto *fixed = makeFrame(QStringLiteral("Frame1_1"), tr(fixedTechnology.frameCaption), client);
     placeInTwips(fixed, 4980, 300, 2955, 1920);
-    placeInTwips(makeLabel(QStringLiteral("Label3"),
-                           tr("1 unit of X should be used with 1 unit of Y in order to obtain 1 "
-                              "unit of output"),
-                           fixed),
-                 540, 660, 1725, 1050);
+    placeInTwips(makeLabel(QStringLiteral("Label3"), tr(fixedTechnology.formula), fixed), 540, 660,
+                 1725, 1050);
 
-    auto *cobbDouglas = makeFrame(QStringLiteral("Frame1_2"), tr("Cobb-Douglas"), client);
+    auto *cobbDouglas =
+            makeFrame(QStringLiteral("Frame1_2"), tr(cobbDouglasTechnology.frameCaption), client);
     placeInTwips(cobbDouglas, 1860, 2640, 2895, 1860);
-    placeInTwips(makeLabel(QStringLiteral("Label7"), tr("Prod = X ^ a * Y ^ b"), cobbDouglas), 600,
-                 360, 1815, 315);
+    placeInTwips(
+            makeLabel(QStringLiteral("Label7"), tr(cobbDouglasTechnology.formula), cobbDouglas),
+            600, 360, 1815, 315);
     placeInTwips(makeLabel(QStringLiteral("Label9"), tr("a ="), cobbDouglas), 1080, 780, 375, 390);
-    text3 = makeText(QStringLiteral("Text3"), QStringLiteral(".7"), cobbDouglas);
+    text3 = makeText(QStringLiteral("Text3"), defaultText(&analysis::DrawInputs::cdExpX),
+                     cobbDouglas);
     placeInTwips(text3, 1500, 720, 555, 285);
     placeInTwips(makeLabel(QStringLiteral("Label8"), tr("b ="), cobbDouglas), 1080, 1200, 375, 390);
-    text4 = makeText(QStringLiteral("Text4"), QStringLiteral(".3"), cobbDouglas);
+    text4 = makeText(QStringLiteral("Text4"), defaultText(&analysis::DrawInputs::cdExpY),
+                     cobbDouglas);
     placeInTwips(text4, 1500, 1140, 555, 285);
 
     frame1 = { linear, fixed, cobbDouglas };
+    boxes = { { text1, &analysis::DrawInputs::coefX },
+              { text2, &analysis::DrawInputs::coefY },
+              { text3, &analysis::DrawInputs::cdExpX },
+              { text4, &analysis::DrawInputs::cdExpY } };
     for (QLineEdit *text : { text1, text2, text3, text4 })
         connect(text, &QLineEdit::textChanged, this, &IsoquantParametersWindow::parametersChanged);
 
-    command1 = new QPushButton(tr("Restore defaults"), client);
-    command1->setObjectName(QStringLiteral("Command1"));
-    command1->setAutoDefault(false);
+    command1 = makeButton(QStringLiteral("Command1"), tr("Restore defaults"), client);
     placeInTwips(command1, 3960, 5100, 1950, 735);
     connect(command1, &QPushButton::clicked, this, &IsoquantParametersWindow::command1Clicked);
     fitCaptions(client);
@@ -85,32 +98,28 @@ IsoquantParametersWindow::IsoquantParametersWindow(
 
 void IsoquantParametersWindow::enableFrameOf(analysis::TechnologyType technology)
 {
+    const auto all = analysis::technologies();
     for (std::size_t i = 0; i < frame1.size(); ++i)
-        frame1[i]->setEnabled(static_cast<int>(i) + 1 == static_cast<int>(technology));
+        frame1[i]->setEnabled(all[i].type == technology);
 }
 
 void IsoquantParametersWindow::readParameters(analysis::DrawInputs &inputs) const
 {
-    inputs.coefX = text1->text().toStdString();
-    inputs.coefY = text2->text().toStdString();
-    inputs.cdExpX = text3->text().toStdString();
-    inputs.cdExpY = text4->text().toStdString();
+    for (const auto &[box, field] : boxes)
+        inputs.*field = box->text().toStdString();
 }
 
 void IsoquantParametersWindow::command1Clicked()
 {
     // Resets the texts of the technology selected in the main window now, whichever frame is
     // enabled; the other texts and the frame states stay.
-    switch (selectedTechnology()) {
-    case analysis::TechnologyType::PerfectSubstitutes:
-        text1->setText(QStringLiteral("1"));
-        text2->setText(QStringLiteral("1"));
-        break;
-    case analysis::TechnologyType::FixedProportions:
-        break;
-    case analysis::TechnologyType::CobbDouglas:
-        text3->setText(QStringLiteral(".7"));
-        text4->setText(QStringLiteral(".3"));
-        break;
+    const analysis::Technology *technology = analysis::findTechnology(selectedTechnology());
+    if (!technology)
+        return;
+    for (int i = 0; i < technology->parameterCount; ++i) {
+        for (const auto &[box, field] : boxes) {
+            if (field == technology->parameters[i])
+                box->setText(defaultText(field));
+        }
     }
 }

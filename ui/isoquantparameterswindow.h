@@ -4,8 +4,10 @@
 
 #include <QMainWindow>
 
-#include <array>
 #include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 QT_BEGIN_NAMESPACE
 class QAction;
@@ -25,7 +27,7 @@ public:
     explicit IsoquantParametersWindow(std::function<analysis::TechnologyType()> selectedTechnology,
                                       QWidget *parent = nullptr);
 
-    /// Enables the frame of `technology` and disables the other two.
+    /// Enables the frame of `technology` and disables the others.
     void enableFrameOf(analysis::TechnologyType technology);
     /// Copies the four parameter texts into the inputs of a Draw.
     void readParameters(analysis::DrawInputs &inputs) const;
@@ -38,7 +40,9 @@ private:
     void command1Clicked();
 
     std::function<analysis::TechnologyType()> selectedTechnology;
-    std::array<QGroupBox *, 3> frame1{}; ///< indexed by technology - 1
+    std::vector<QGroupBox *> frame1; ///< in the order of analysis::technologies()
+    /// Each parameter box and the text of the Draw's inputs it holds.
+    std::vector<std::pair<QLineEdit *, std::string analysis::DrawInputs::*>> boxes;
     QLineEdit *text1 = nullptr;
     QLineEdit *text2 = nullptr;
     QLineEdit *text3 = nullptr;

@@ -7,8 +7,11 @@
 #include "resultlist.h"
 #include "windowlook.h"
 
+#include "analysis/technologies.h"
+
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -40,34 +43,23 @@ struct Overloaded : Ts...
     using Ts::operator()...;
 };
 
-/// The client area. It paints the two arrowhead strokes that lie just outside the chart.
+/// The client area. It paints the part of the chart's figure outside the chart: one stroke of
+/// each arrowhead and, when shown, the scale.
 class ClientArea : public QWidget
 {
 public:
     using QWidget::QWidget;
+    PlotSurface *chart = nullptr;
 
 protected:
     void paintEvent(QPaintEvent *) override
     {
+        if (!chart)
+            return;
         QPainter p(this);
-        p.setPen(QPen(palette().color(QPalette::WindowText), 1));
-        p.drawLine(fromTwips(675, 225, 0, 0).topLeft(), fromTwips(585, 450, 0, 0).topLeft());
-        p.drawLine(fromTwips(2430, 2340, 0, 0).topLeft(), fromTwips(2655, 2250, 0, 0).topLeft());
+        chart->paintFrame(p, QRectF(chart->geometry()));
     }
 };
-
-QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false); // no button reacts to Enter
-    return button;
-}
-
-QString fromUtf8(const std::string &text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 /// Hands the memory freed by dropping a long results list back to the system. The C library
 /// keeps freed blocks for reuse, and the list's many small blocks lie between others that stay,
@@ -86,7 +78,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Elements of the neoclassical theory of production"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/production-lab-32.png")));
+    // Every window of the program shows the application's icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/production-lab-32.png")));
     createControls();
     createMenus();
 
@@ -139,22 +132,23 @@ void MainWindow::createControls()
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    const analysis::DrawInputs defaults;
     label1 = makeLabel(QStringLiteral("Label1"), tr("Level of production"), client);
     placeInTwips(label1, 480, 3840, 1635, 375);
-    text1 = makeText(QStringLiteral("Text1"), QStringLiteral("3000"), client);
+    text1 = makeText(QStringLiteral("Text1"), QString::fromStdString(defaults.level), client);
     placeInTwips(text1, 2295, 3840, 600, 285);
     label2 = makeLabel(QStringLiteral("Label2"), tr("Price of input X"), client);
     placeInTwips(label2, 480, 4380, 1335, 375);
-    text2 = makeText(QStringLiteral("Text2"), QStringLiteral("6"), client);
+    text2 = makeText(QStringLiteral("Text2"), QString::fromStdString(defaults.priceX), client);
     placeInTwips(text2, 2295, 4320, 600, 285);
     label3 = makeLabel(QStringLiteral("Label3"), tr("Price of input Y"), client);
     placeInTwips(label3, 480, 4860, 1335, 255);
-    text3 = makeText(QStringLiteral("Text3"), QStringLiteral("10"), client);
+    text3 = makeText(QStringLiteral("Text3"), QString::fromStdString(defaults.priceY), client);
     placeInTwips(text3, 2295, 4800, 600, 285);
     label7 = makeLabel(QStringLiteral("Label7"), tr("Fixed level of input Y"), client);
     placeInTwips(label7, 120, 5280, 1995, 255);
     label7->hide();
-    text4 = makeText(QStringLiteral("Text4"), QStringLiteral("2500"), client);
+    text4 = makeText(QStringLiteral("Text4"), QString::fromStdString(defaults.fixedY), client);
     placeInTwips(text4, 2295, 5220, 600, 285);
     text4->hide();
 
@@ -165,34 +159,26 @@ void MainWindow::createControls()
     placeInTwips(command2, 3960, 4320, 975, 405);
     connect(command2, &QPushButton::clicked, this, &MainWindow::clearResults);
 
-    frame1 = new QGroupBox(tr("Isoquants"), client);
-    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1 = makeFrame(QStringLiteral("Frame1"), tr("Isoquants"), client);
     placeInTwips(frame1, 5820, 3300, 3165, 2580);
     option1 = new QButtonGroup(this);
-    const struct
-    {
-        analysis::TechnologyType technology;
-        const char *caption;
-        int top, width;
-    } options[] = {
-        { analysis::TechnologyType::PerfectSubstitutes, QT_TR_NOOP("Perfect substitutes"), 660,
-          2505 },
-        { analysis::TechnologyType::FixedProportions, QT_TR_NOOP("Fixed proportions"), 1020, 1860 },
-        { analysis::TechnologyType::CobbDouglas, QT_TR_NOOP("Cobb-Douglas"), 1380, 2415 },
-    };
-    for (const auto &option : options) {
-        const int index = static_cast<int>(option.technology);
-        auto *button = new QRadioButton(tr(option.caption), frame1);
+    // One button per technology, 360 twips apart, as wide as the frame allows.
+    int top = 660;
+    for (const analysis::Technology &technology : analysis::technologies()) {
+        const int index = static_cast<int>(technology.type);
+        auto *button = new QRadioButton(tr(technology.caption), frame1);
         button->setObjectName(QStringLiteral("Option1_%1").arg(index));
-        placeInTwips(button, 600, option.top, option.width, 330);
+        placeInTwips(button, 600, top, 2505, 330);
         option1->addButton(button, index);
+        top += 360;
     }
-    option1->button(static_cast<int>(analysis::TechnologyType::CobbDouglas))->setChecked(true);
+    option1->button(static_cast<int>(defaults.technology))->setChecked(true);
 
     picture1 = new PlotSurface(client);
     picture1->setObjectName(QStringLiteral("Picture1"));
     picture1->setAccessibleName(tr("Chart of the isoquants and isocost lines"));
     placeInTwips(picture1, 675, 270, 2000, 2000);
+    client->chart = picture1;
     label10 = makeLabel(QStringLiteral("Label10"), QStringLiteral("Y"), client);
     placeInTwips(label10, 360, 420, 195, 315);
     label9 = makeLabel(QStringLiteral("Label9"), QStringLiteral("X"), client);
@@ -309,6 +295,7 @@ void MainWindow::command1Clicked()
     const analysis::DrawOutcome outcome = analysis::draw(inputs);
     for (const analysis::Effect &effect : outcome.effects)
         apply(effect);
+    picture1->finishDraw();
 }
 
 void MainWindow::apply(const analysis::Effect &effect)
@@ -320,41 +307,65 @@ void MainWindow::apply(const analysis::Effect &effect)
                     [this](const PlotPoint &e) { picture1->plotPoint(e.x, e.y); },
                     [this](const DrawSegment &e) { picture1->drawSegment(e.x1, e.y1, e.x2, e.y2); },
                     [this](const SetCaption &e) {
-                        if (e.label == ResultLabel::ResultList)
-                            label4->setCaption(fromUtf8(e.text));
-                        else
-                            resultLabel(e.label)->setText(fromUtf8(e.text));
+                        changeResult(e.label, CaptionChange::Set, QString::fromStdString(e.text));
                     },
                     [this](const AppendToCaption &e) {
-                        if (e.label == ResultLabel::ResultList)
-                            label4->appendToCaption(fromUtf8(e.text));
-                        else
-                            resultLabel(e.label)->setText(resultLabel(e.label)->text()
-                                                          + fromUtf8(e.text));
+                        changeResult(e.label, CaptionChange::Append,
+                                     QString::fromStdString(e.text));
                     },
                     [this](const ShowLabel &e) {
-                        if (e.label == ResultLabel::ResultList)
-                            label4->show();
-                        else
-                            resultLabel(e.label)->show();
+                        changeResult(e.label, CaptionChange::Show, QString());
                     },
             },
             effect);
 }
 
-QLabel *MainWindow::resultLabel(analysis::ResultLabel label) const
+void MainWindow::changeResult(analysis::ResultLabel label, CaptionChange change,
+                              const QString &text)
 {
-    // The results list is a ResultList, not a QLabel: callers handle it before asking here.
+    using analysis::ResultLabel;
+    if (label == ResultLabel::ResultList) {
+        // The results list keeps its exact text and appends without laying out the old lines.
+        switch (change) {
+        case CaptionChange::Set:
+            label4->setCaption(text);
+            break;
+        case CaptionChange::Append:
+            label4->appendToCaption(text);
+            break;
+        case CaptionChange::Show:
+            label4->show();
+            break;
+        }
+        return;
+    }
+    QLabel *target = nullptr;
     switch (label) {
-    case analysis::ResultLabel::Heading:
-        return label5;
-    case analysis::ResultLabel::Slope:
-        return label6;
-    case analysis::ResultLabel::AverageCost:
-    case analysis::ResultLabel::ResultList:
+    case ResultLabel::Heading:
+        target = label5;
+        break;
+    case ResultLabel::Slope:
+        target = label6;
+        break;
+    case ResultLabel::AverageCost:
+        target = label8;
+        break;
+    case ResultLabel::ResultList:
         break;
     }
-    return label8;
+    if (!target)
+        return;
+    switch (change) {
+    case CaptionChange::Set:
+        target->setText(text);
+        break;
+    case CaptionChange::Append:
+        target->setText(target->text() + text);
+        break;
+    case CaptionChange::Show:
+        target->show();
+        break;
+    }
 }
 
 void MainWindow::clearResults()

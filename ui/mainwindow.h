@@ -62,8 +62,9 @@ private:
     void createMenus();
     void updateTabOrder();
     analysis::TechnologyType selectedTechnology() const;
+    enum class CaptionChange { Set, Append, Show };
     void apply(const analysis::Effect &effect);
-    QLabel *resultLabel(analysis::ResultLabel label) const;
+    void changeResult(analysis::ResultLabel label, CaptionChange change, const QString &text);
 
     void command1Clicked();
     void clearResults();
@@ -94,7 +95,7 @@ private:
     QPushButton *command1 = nullptr;
     QPushButton *command2 = nullptr;
     QGroupBox *frame1 = nullptr;
-    QButtonGroup *option1 = nullptr; ///< ids are the design indexes 1 to 3, the TechnologyType
+    QButtonGroup *option1 = nullptr; ///< ids are the TechnologyType values, 1, 2, 3, ...
     PlotSurface *picture1 = nullptr;
 
     QMenu *mnufile = nullptr;

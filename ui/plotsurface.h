@@ -1,15 +1,19 @@
 #pragma once
 
+#include "chartpicture.h"
+
 #include <QImage>
 #include <QPainter>
-#include <QTransform>
+#include <QRegion>
 #include <QWidget>
 
-#include <array>
+#include <optional>
 
 /// A chart drawn on in user coordinates. Every operation acts at once, in call order, and needs
-/// no refresh call; drawing outside the area is clipped. The axis lines belong to the layout
-/// and are painted over the drawing on every repaint, so clearing never removes them.
+/// no refresh call; drawing outside the area is clipped. With retained drawing on, the
+/// operations since the last clearing are kept (ChartDrawing) and the pixels are only their
+/// cache, painted again sharp at any size or scale. The axes belong to the layout and are
+/// painted over the drawing on every repaint, so clearing never removes them.
 class PlotSurface : public QWidget
 {
     Q_OBJECT
@@ -28,13 +32,31 @@ public:
     void drawSegment(float x1, float y1, float x2, float y2);
     /// Sets the width in pixels of the following points and lines (at least 1).
     void setPenWidth(int pixels);
-    /// On: the drawing is kept and restored on every repaint. Off: a repaint the surface did
-    /// not ask for itself, or its window's area being covered and uncovered, loses the drawing
-    /// there.
+    /// On: the drawing is kept and restored on every repaint. Off: the drawing is not kept; a
+    /// repaint the surface did not ask for itself, its window's area being covered and
+    /// uncovered, or a change of size loses the drawing there.
     void setRetainDrawing(bool on);
+    /// Ends one group of operations (a Draw's): a group equal to one kept already is kept once.
+    void finishDraw();
+    /// Design pixels to screen pixels, for pens, points and the axes; the size is set apart.
+    void setScaleFactor(qreal factor);
+    /// Shows the scale's ticks, numbers and unit note (in the figure's margin, see paintFrame).
+    void setScaleShown(bool shown);
 
     bool retainsDrawing() const { return retain; }
     int penWidth() const { return pen; }
+    qreal scaleFactor() const { return scale; }
+    bool scaleShown() const { return showScale; }
+    /// The top-left and bottom-right corners in user coordinates.
+    QRectF userCorners() const { return corners; }
+    /// The operations kept since the last clearing (none with retained drawing off).
+    const ChartDrawing &drawing() const { return operations; }
+    /// The look of this chart on the screen: palette colours, scale factor, scale shown; the
+    /// axis letters are the window's labels.
+    ChartLook screenLook() const;
+    /// Paints the axes, arrowheads and, when shown, the scale for the chart standing at
+    /// `chartArea` in the painter's coordinates (the window paints the part outside the chart).
+    void paintFrame(QPainter &painter, const QRectF &chartArea) const;
     /// The drawing as it stands, at the surface's device-pixel ratio, without the axes.
     QImage image();
 
@@ -43,22 +65,26 @@ protected:
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    QPainter &bufferPainter();
+    ChartRenderer &renderer();
     void finishPainting();
-    void plotPixel(QPointF centre);
-    /// Fills the device pixels of `pixel` (device-independent) with a premultiplied colour.
-    void fillPixel(QPoint pixel, QRgb ink);
     void matchBufferToScreen();
+    void renderAgain();
     void markDrawn(const QRectF &area);
-    void paintAxes(QPainter &painter) const;
+    QRegion focusFrame() const;
 
     QImage buffer;
     QPainter painter; ///< kept open on `buffer` between operations, ended before it is read
-    QTransform userToPixel;
-    std::array<float, 4> userCorners{ 0, 0, 1, 1 }; ///< left, top, right, bottom
+    std::optional<ChartRenderer> openRenderer; ///< lives while `painter` is open
+    ChartDrawing operations;
+    QRectF corners{ QPointF(0, 0), QPointF(1, 1) };
     int pen = 1;
+    qreal scale = 1;
     bool retain = true;
+    bool showScale = false;
     QRect ownUpdate; ///< the area this surface asked to repaint since its last paint
+    QRegion ownFrame; ///< the focus frame this surface asked to repaint since its last paint
 };

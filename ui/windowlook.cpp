@@ -2,6 +2,8 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QGroupBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
@@ -86,4 +88,19 @@ QLineEdit *makeText(const QString &objectName, const QString &text, QWidget *par
     auto *edit = new QLineEdit(text, parent);
     edit->setObjectName(objectName);
     return edit;
+}
+
+QPushButton *makeButton(const QString &objectName, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QGroupBox *makeFrame(const QString &objectName, const QString &caption, QWidget *parent)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setObjectName(objectName);
+    return frame;
 }

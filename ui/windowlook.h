@@ -4,7 +4,9 @@
 
 QT_BEGIN_NAMESPACE
 class QFont;
+class QGroupBox;
 class QLabel;
+class QPushButton;
 class QLineEdit;
 class QWidget;
 QT_END_NAMESPACE
@@ -24,6 +26,12 @@ QLabel *makeLabel(const QString &objectName, const QString &caption, QWidget *pa
 
 /// A text box holding `text`, found by `objectName`.
 QLineEdit *makeText(const QString &objectName, const QString &text, QWidget *parent);
+
+/// A push button found by `objectName`; it does not react to Enter (no button is a default).
+QPushButton *makeButton(const QString &objectName, const QString &caption, QWidget *parent);
+
+/// A frame (group box) with a caption, found by `objectName`.
+QGroupBox *makeFrame(const QString &objectName, const QString &caption, QWidget *parent);
 
 /// Grows any caption under `root` that its box would cut (a wider font than the design's):
 /// wrapped labels get taller, option buttons wider. Positions stay as designed.

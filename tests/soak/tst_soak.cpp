@@ -1,4 +1,5 @@
 #include "analysis/draw.h"
+#include "analysis/technologies.h"
 #include "fuzz/checks/captions.h"
 #include "ui/generalparameterswindow.h"
 #include "ui/isoquantparameterswindow.h"
@@ -231,10 +232,12 @@ void SoakMainWindow::drawAndPredict()
 {
     // The outcome the window must show, from the same texts through the computation layer.
     analysis::DrawInputs inputs;
-    inputs.technology = static_cast<analysis::TechnologyType>(
-            control<QRadioButton>("Option1_1")->isChecked()           ? 1
-                    : control<QRadioButton>("Option1_2")->isChecked() ? 2
-                                                                      : 3);
+    for (const analysis::Technology &technology : analysis::technologies()) {
+        if (control<QRadioButton>(
+                    qPrintable(QStringLiteral("Option1_%1").arg(int(technology.type))))
+                    ->isChecked())
+            inputs.technology = technology.type;
+    }
     inputs.shortPeriod = control<QAction>("mnushort")->isChecked();
     inputs.level = control<QLineEdit>("Text1")->text().toStdString();
     inputs.priceX = control<QLineEdit>("Text2")->text().toStdString();
@@ -313,7 +316,7 @@ void SoakMainWindow::applyCategory()
 
 void SoakMainWindow::showIsoquantParameters()
 {
-    const int technology = static_cast<int>(random() % 3) + 1;
+    const int technology = static_cast<int>(random() % analysis::technologies().size()) + 1;
     control<QRadioButton>(qPrintable(QStringLiteral("Option1_%1").arg(technology)))->click();
     control<QAction>("mnupreferences")->trigger();
     enabledFrame = technology - 1;
@@ -421,7 +424,7 @@ void SoakMainWindow::randomCommandsKeepTheWindowInAnAllowedState()
         }
     }
     for (int shortPeriod = 0; shortPeriod < 2; ++shortPeriod) {
-        for (int technology = 1; technology <= 3; ++technology) {
+        for (int technology = 1; technology <= int(analysis::technologies().size()); ++technology) {
             control<QRadioButton>(qPrintable(QStringLiteral("Option1_%1").arg(technology)))
                     ->click();
             drawAndPredict();

@@ -1,3 +1,4 @@
+#include "analysis/technologies.h"
 #include "ui/generalparameterswindow.h"
 #include "ui/isoquantparameterswindow.h"
 #include "ui/mainwindow.h"
@@ -98,9 +99,10 @@ QStringList TestMainWindow::visibleState() const
     for (const char *label : { "Label5", "Label6", "Label8" })
         state << caption(label) << QString::number(control<QLabel>(label)->isVisible());
     state << results() << QString::number(action("mnushort")->isChecked());
-    for (int i = 1; i <= 3; ++i)
+    for (const analysis::Technology &technology : analysis::technologies())
         state << QString::number(
-                control<QRadioButton>(qPrintable(QStringLiteral("Option1_%1").arg(i)))
+                control<QRadioButton>(
+                        qPrintable(QStringLiteral("Option1_%1").arg(int(technology.type))))
                         ->isChecked());
     return state;
 }

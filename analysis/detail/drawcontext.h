@@ -1,20 +1,22 @@
 #pragma once
 
-#include "analysis/checkedarithmetic.h"
+#include "analysis/detail/checkedarithmetic.h"
 #include "analysis/draw.h"
-#include "analysis/technology.h"
 
 #include <utility>
 
-namespace analysis {
+namespace analysis::detail {
 
-/// The state of one Draw: its inputs, working values, checked arithmetic and emitted effects.
-/// Once an operation has faulted, nothing more is emitted and the outcome is incomplete.
+/// What the steps of one Draw share: its inputs, the checked arithmetic and the effects emitted
+/// so far. Once an operation has faulted, nothing more is emitted and the outcome is incomplete.
+/// The working values (level, choice) travel between the steps as arguments and results.
 class DrawContext
 {
 public:
     DrawContext(const DrawInputs &inputs, std::size_t expectedEffects) : inputs(inputs)
     {
+        // Reserved once for the whole Draw, so the 2000-point scan never reallocates: part of
+        // what keeps drawDefaultCobbDouglas within its goal in bench/bench_analysis.
         outcome.effects.reserve(expectedEffects);
     }
 
@@ -33,8 +35,9 @@ public:
             outcome.effects.emplace_back(std::forward<Operation>(effect));
     }
 
-    /// Plots (x, y) `pixels` wide, then restores the pen width 1. The coordinates are checked
-    /// first, so a point off single precision's range leaves the pen width untouched.
+    /// Plots (x, y), in chart units, `pixels` wide, then restores the pen width 1. The
+    /// coordinates are checked first, so a point off single precision's range leaves the pen
+    /// width untouched.
     void markPoint(int pixels, double x, double y)
     {
         const float chartX = arithmetic.toChart(x);
@@ -52,13 +55,9 @@ public:
 
     const DrawInputs &inputs;
     CheckedArithmetic arithmetic;
-    TechnologyParameters parameters;
-    double level = 0; ///< long run: chart units (thousands); short period: units
-    double minCost = 0; ///< cost of the chosen combination, set by every choice
-    double bestX = 0, bestY = 0; ///< the chosen quantities
 
 private:
     DrawOutcome outcome;
 };
 
-} // namespace analysis
+} // namespace analysis::detail

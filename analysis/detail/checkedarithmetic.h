@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string_view>
 
-namespace analysis {
+namespace analysis::detail {
 
 /// Double arithmetic that records the run-time faults IEEE arithmetic lets pass silently:
 /// division by zero (0/0 included), overflow to infinity, a negative base under a non-integral
@@ -46,4 +46,4 @@ private:
     bool faulted = false;
 };
 
-} // namespace analysis
+} // namespace analysis::detail

@@ -1,8 +1,8 @@
-#include "analysis/checkedarithmetic.h"
+#include "analysis/detail/checkedarithmetic.h"
 
 #include "analysis/numericvalue.h"
 
-namespace analysis {
+namespace analysis::detail {
 
 double CheckedArithmetic::read(std::string_view text)
 {
@@ -14,4 +14,4 @@ double CheckedArithmetic::read(std::string_view text)
     return *value;
 }
 
-} // namespace analysis
+} // namespace analysis::detail

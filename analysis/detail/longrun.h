@@ -1,0 +1,20 @@
+#pragma once
+
+namespace analysis {
+struct Technology;
+struct TechnologyParameters;
+} // namespace analysis
+
+namespace analysis::detail {
+
+class DrawContext;
+
+/// The long-run Draw after the parameters are loaded: heading, isoquant and choice of the
+/// technology, isocost line, slope, result line and average cost.
+void longRunDraw(DrawContext &context, const Technology &technology,
+                 const TechnologyParameters &parameters, double levelThousands);
+
+/// The isocost line of `costThousands`, from its X intercept to its Y intercept.
+void drawIsocost(DrawContext &context, double costThousands);
+
+} // namespace analysis::detail

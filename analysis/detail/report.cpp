@@ -1,0 +1,73 @@
+#include "analysis/detail/report.h"
+
+#include "analysis/detail/drawcontext.h"
+#include "analysis/numbertext.h"
+
+namespace analysis::detail {
+
+namespace {
+
+/// The report of a choice whose quantities times `scale` are units; `quantity` is the level in
+/// the choice's own unit, so that the average cost needs no conversion.
+void writeReport(DrawContext &context, double x, double y, double cost, double scale,
+                 double quantity)
+{
+    CheckedArithmetic &calc = context.arithmetic;
+    const std::string &separator = context.inputs.decimalSeparator;
+
+    context.emit(ShowLabel{ ResultLabel::Heading });
+
+    const double shownX = calc.multiply(scale, x);
+    const double shownY = calc.multiply(scale, y);
+    const double priceX = context.priceX();
+    const double priceY = context.priceY();
+    const double shownCost = calc.multiply(scale, cost);
+    if (!context.ok())
+        return;
+    std::string line = " X = ";
+    line += patternText(shownX, NumberPattern::LeadingZero, separator);
+    line += " Y = ";
+    line += patternText(shownY, NumberPattern::LeadingZero, separator);
+    line += " at price of X=";
+    line += plainNumberText(priceX, separator);
+    line += " and of Y =";
+    line += plainNumberText(priceY, separator);
+    line += ". Cost = ";
+    line += patternText(shownCost, NumberPattern::LeadingZero, separator);
+    line += '\r';
+    context.emit(AppendToCaption{ ResultLabel::ResultList, std::move(line) });
+
+    const double averageCost = calc.divide(cost, quantity);
+    if (!context.ok())
+        return;
+    context.emit(SetCaption{
+            ResultLabel::AverageCost,
+            "The average cost of production is : "
+                    + patternText(averageCost, NumberPattern::NoLeadingZero, separator) });
+}
+
+} // namespace
+
+void writeSlope(DrawContext &context)
+{
+    CheckedArithmetic &calc = context.arithmetic;
+    const double slope = calc.divide(context.priceX(), context.priceY());
+    if (!context.ok())
+        return;
+    context.emit(SetCaption{ ResultLabel::Slope,
+                             "The slope of the isocost line is : " + std::string(" - ")
+                                     + patternText(slope, NumberPattern::LeadingZero,
+                                                   context.inputs.decimalSeparator) });
+}
+
+void writeReport(DrawContext &context, const ChartChoice &choice, double levelThousands)
+{
+    writeReport(context, choice.x, choice.y, choice.cost, 1000, levelThousands);
+}
+
+void writeReport(DrawContext &context, const UnitChoice &choice, double levelUnits)
+{
+    writeReport(context, choice.x, choice.y, choice.cost, 1, levelUnits);
+}
+
+} // namespace analysis::detail

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "analysis/detail/technologysteps.h"
+
+namespace analysis::detail {
+
+class DrawContext;
+
+/// Sets the slope caption: priceX / priceY with the pattern "#0.##".
+void writeSlope(DrawContext &context);
+
+/// Shows the heading, appends the result line of the long-run `choice` in units (its chart units
+/// times 1000), then sets the average cost, the choice's cost over `levelThousands`.
+void writeReport(DrawContext &context, const ChartChoice &choice, double levelThousands);
+
+/// Shows the heading, appends the result line of the short-period `choice`, then sets the
+/// average cost, the choice's cost over `levelUnits`.
+void writeReport(DrawContext &context, const UnitChoice &choice, double levelUnits);
+
+} // namespace analysis::detail
