@@ -11,14 +11,14 @@ namespace {
 
 /// Room for every effect of the Draw: the report's few and, in the long run, every point the
 /// isoquant may plot (2000 for the Cobb-Douglas scan).
-std::size_t expectedEffects(const Technology &technology, bool shortPeriod)
+std::size_t expectedEffects(const TechnologyEntry &technology, bool shortPeriod)
 {
     constexpr std::size_t reportEffects = 8;
     return shortPeriod ? reportEffects : reportEffects + technology.steps->longRunPoints;
 }
 
 /// The parameters `technology` reads, a then b, each from its text; the others stay 0.
-TechnologyParameters readParameters(const Technology &technology, const DrawInputs &inputs,
+TechnologyParameters readParameters(const TechnologyEntry &technology, const DrawInputs &inputs,
                                     detail::CheckedArithmetic &calc)
 {
     double values[2] = { 0, 0 };
@@ -32,7 +32,7 @@ TechnologyParameters readParameters(const Technology &technology, const DrawInpu
 DrawOutcome draw(const DrawInputs &inputs)
 {
     // The window offers only the technologies of the table; any other value draws nothing.
-    const Technology *technology = findTechnology(inputs.technology);
+    const TechnologyEntry *technology = findTechnology(inputs.technology);
     if (!technology)
         return {};
 

@@ -44,11 +44,11 @@ IsoquantParametersWindow::IsoquantParametersWindow(
     const auto technology = [](analysis::TechnologyType type) {
         return *analysis::findTechnology(type);
     };
-    const analysis::Technology &linearTechnology =
+    const analysis::TechnologyEntry &linearTechnology =
             technology(analysis::TechnologyType::PerfectSubstitutes);
-    const analysis::Technology &fixedTechnology =
+    const analysis::TechnologyEntry &fixedTechnology =
             technology(analysis::TechnologyType::FixedProportions);
-    const analysis::Technology &cobbDouglasTechnology =
+    const analysis::TechnologyEntry &cobbDouglasTechnology =
             technology(analysis::TechnologyType::CobbDouglas);
 
     auto *linear = makeFrame(QStringLiteral("Frame1_0"), tr(linearTechnology.frameCaption), client);
@@ -113,7 +113,7 @@ void IsoquantParametersWindow::command1Clicked()
 {
     // Resets the texts of the technology selected in the main window now, whichever frame is
     // enabled; the other texts and the frame states stay.
-    const analysis::Technology *technology = analysis::findTechnology(selectedTechnology());
+    const analysis::TechnologyEntry *technology = analysis::findTechnology(selectedTechnology());
     if (!technology)
         return;
     for (int i = 0; i < technology->parameterCount; ++i) {

@@ -164,7 +164,7 @@ void MainWindow::createControls()
     option1 = new QButtonGroup(this);
     // One button per technology, 360 twips apart, as wide as the frame allows.
     int top = 660;
-    for (const analysis::Technology &technology : analysis::technologies()) {
+    for (const analysis::TechnologyEntry &technology : analysis::technologies()) {
         const int index = static_cast<int>(technology.type);
         auto *button = new QRadioButton(tr(technology.caption), frame1);
         button->setObjectName(QStringLiteral("Option1_%1").arg(index));

@@ -17,7 +17,7 @@ double costOf(DrawContext &context, double x, double y)
     return calc.add(calc.multiply(context.priceX(), x), calc.multiply(context.priceY(), y));
 }
 
-void shortPeriodDraw(DrawContext &context, const Technology &technology,
+void shortPeriodDraw(DrawContext &context, const TechnologyEntry &technology,
                      const TechnologyParameters &parameters, double levelThousands)
 {
     CheckedArithmetic &calc = context.arithmetic;
