@@ -3,6 +3,7 @@
 #include "analysis/curves.h"
 #include "analysis/numbertext.h"
 #include "analysis/numericvalue.h"
+#include "analysis/technologies.h"
 
 #include <algorithm>
 #include <array>
@@ -37,20 +38,25 @@ struct Reading
 };
 
 /// The box's numeric value when it lies in the domain; otherwise `outOfRange` names the box.
-std::optional<double> readBox(const std::string &text, const char *box, bool zeroAllowed,
+std::optional<double> readBox(const std::string &text, const std::string &box, bool zeroAllowed,
                               std::string &outOfRange)
 {
     const std::optional<double> value = numericValue(text);
     if (value && std::isfinite(*value) && (*value > 0 || (zeroAllowed && *value == 0)))
         return value;
     if (outOfRange.empty())
-        outOfRange = std::string(box) + " is out of range: it must be a number "
+        outOfRange = box + " is out of range: it must be a number "
                 + (zeroAllowed ? "of at least 0." : "greater than 0.");
     return std::nullopt;
 }
 
 std::optional<Reading> readInputs(const DrawInputs &inputs, std::string &outOfRange)
 {
+    const TechnologyEntry *entry = findTechnology(inputs.technology);
+    if (!entry) {
+        outOfRange = "No technology is selected.";
+        return std::nullopt;
+    }
     Reading r;
     r.technology.type = inputs.technology;
     r.level = readBox(inputs.level, "Level of production", true, outOfRange).value_or(0);
@@ -58,37 +64,28 @@ std::optional<Reading> readInputs(const DrawInputs &inputs, std::string &outOfRa
     r.priceY = readBox(inputs.priceY, "Price of input Y", false, outOfRange).value_or(0);
     if (inputs.shortPeriod)
         r.fixedY = readBox(inputs.fixedY, "Fixed level of input Y", false, outOfRange).value_or(0);
-    switch (inputs.technology) {
-    case TechnologyType::PerfectSubstitutes:
-        r.technology.coefX =
-                readBox(inputs.coefX, "Parameter a of the linear isoquants", false, outOfRange)
-                        .value_or(0);
-        r.technology.coefY =
-                readBox(inputs.coefY, "Parameter b of the linear isoquants", false, outOfRange)
-                        .value_or(0);
-        break;
-    case TechnologyType::CobbDouglas:
-        r.technology.cdExpX = readBox(inputs.cdExpX, "Parameter a of the Cobb-Douglas isoquants",
-                                      false, outOfRange)
-                                      .value_or(0);
-        r.technology.cdExpY = readBox(inputs.cdExpY, "Parameter b of the Cobb-Douglas isoquants",
-                                      false, outOfRange)
-                                      .value_or(0);
-        break;
-    case TechnologyType::FixedProportions:
-        break;
-    default:
-        outOfRange = "No technology is selected.";
+    // Only the parameters the technology reads, as a Draw reads them.
+    std::array<double, 2> parameters{};
+    for (int i = 0; i < entry->parameterCount; ++i) {
+        const std::string box = std::string("Parameter ") + "ab"[i] + " of the "
+                + entry->frameCaption + " isoquants";
+        parameters[i] = readBox(inputs.*entry->parameters[i], box, false, outOfRange).value_or(0);
     }
     if (!outOfRange.empty())
         return std::nullopt;
+    if (inputs.technology == TechnologyType::PerfectSubstitutes) {
+        r.technology.coefX = parameters[0];
+        r.technology.coefY = parameters[1];
+    } else if (inputs.technology == TechnologyType::CobbDouglas) {
+        r.technology.cdExpX = parameters[0];
+        r.technology.cdExpY = parameters[1];
+    }
     return r;
 }
 
 std::string caption(const DrawInputs &inputs, const Reading &r, const char *what)
 {
-    static constexpr std::array names{ "Perfect substitutes", "Fixed proportions", "Cobb-Douglas" };
-    std::string text = names[static_cast<std::size_t>(inputs.technology) - 1];
+    std::string text = findTechnology(inputs.technology)->caption;
     text += what;
     if (inputs.shortPeriod)
         text += ", short period with Y fixed at "
