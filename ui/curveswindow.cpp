@@ -49,6 +49,8 @@ void CurvesWindow::refresh()
     picture2->setVisible(drawn);
     if (!drawn)
         return;
+    picture1->setAccessibleName(QString::fromStdString(shown.charts[0].title));
+    picture2->setAccessibleName(QString::fromStdString(shown.charts[1].title));
     picture1->setChart(std::move(shown.charts[0]));
     picture2->setChart(std::move(shown.charts[1]));
 }
