@@ -129,8 +129,15 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
     painter.drawText(QRect(plot.left(), plot.bottom() + line + 6, plot.width(), line),
                      Qt::AlignHCenter, fromUtf8(chart.horizontal.title));
 
-    // Scale marks with their numbers, and a faint grid through them.
+    // Scale marks with their numbers, and a faint grid through them. Where the numbers are too
+    // wide for the space between two marks, only every second (third...) mark has one.
     const QColor grid = QColor::fromRgbF(ink.redF(), ink.greenF(), ink.blueF(), 0.12);
+    int widest = 0;
+    for (int i = 0; i <= marks(chart.horizontal); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(scaleText(i * chart.horizontal.step)));
+    const int numberEvery = std::max(
+            1,
+            static_cast<int>(std::ceil((widest + 8.0) * marks(chart.horizontal) / plot.width())));
     for (int i = 0; i <= marks(chart.horizontal); ++i) {
         const double value = i * chart.horizontal.step;
         const QPointF at = toPixel(value, 0);
@@ -138,6 +145,8 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
         painter.drawLine(QPointF(at.x(), plot.top()), at);
         painter.setPen(ink);
         painter.drawLine(at, at + QPointF(0, 4));
+        if (i % numberEvery != 0)
+            continue;
         const QString text = scaleText(value);
         const int half = metrics.horizontalAdvance(text) / 2;
         painter.drawText(QRectF(at.x() - half - 2, at.y() + 5, 2 * half + 4, line),
