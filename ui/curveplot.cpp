@@ -61,10 +61,9 @@ CurveLook lookOf(analysis::CurveKind kind)
     return { "", Qt::black, Qt::SolidLine, 1 };
 }
 
-QPen penOf(const CurveLook &look)
+QPen penOf(const CurveLook &look, double scale)
 {
-    QPen pen(look.colour, look.width, look.style, Qt::FlatCap, Qt::RoundJoin);
-    return pen;
+    return QPen(look.colour, look.width * scale, look.style, Qt::FlatCap, Qt::RoundJoin);
 }
 
 QString fromUtf8(const std::string &text)
@@ -86,8 +85,9 @@ int marks(const analysis::Axis &axis)
 } // namespace
 
 void paintCurveChart(QPainter &painter, const QRect &area, const analysis::CurveChart &chart,
-                     const QPalette &palette)
+                     const QPalette &palette, double scale)
 {
+    const auto px = [scale](double pixels) { return qRound(pixels * scale); };
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     // The chart's title in the window's bold font; the scales and the legend in its regular
@@ -106,11 +106,13 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
         scaleWidth =
                 std::max(scaleWidth, metrics.horizontalAdvance(scaleText(i * chart.vertical.step)));
     const int legendRows = static_cast<int>(chart.curves.size() + 1) / 2;
-    const int lastScaleText = metrics.horizontalAdvance(scaleText(chart.horizontal.max)) / 2 + 4;
-    const QRect plot(QPoint(area.left() + scaleWidth + 10, area.top() + 2 * line + line / 2 + 8),
-                     QPoint(area.right() - lastScaleText,
-                            area.bottom() - 2 * line - legendRows * line - 12));
-    if (plot.width() < 10 || plot.height() < 10) {
+    const int lastScaleText =
+            metrics.horizontalAdvance(scaleText(chart.horizontal.max)) / 2 + px(4);
+    const QRect plot(
+            QPoint(area.left() + scaleWidth + px(10), area.top() + 2 * line + line / 2 + px(8)),
+            QPoint(area.right() - lastScaleText,
+                   area.bottom() - 2 * line - legendRows * line - px(12)));
+    if (plot.width() < px(10) || plot.height() < px(10)) {
         painter.restore();
         return;
     }
@@ -121,12 +123,12 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
 
     painter.setPen(ink);
     painter.setFont(titleFont);
-    painter.drawText(QRect(area.left(), area.top() + 2, area.width(), line), Qt::AlignHCenter,
+    painter.drawText(QRect(area.left(), area.top() + px(2), area.width(), line), Qt::AlignHCenter,
                      fromUtf8(chart.title));
     painter.setFont(plain);
-    painter.drawText(QRect(area.left() + 4, area.top() + line + 4, area.width(), line),
+    painter.drawText(QRect(area.left() + px(4), area.top() + line + px(4), area.width(), line),
                      Qt::AlignLeft, fromUtf8(chart.vertical.title));
-    painter.drawText(QRect(plot.left(), plot.bottom() + line + 6, plot.width(), line),
+    painter.drawText(QRect(plot.left(), plot.bottom() + line + px(6), plot.width(), line),
                      Qt::AlignHCenter, fromUtf8(chart.horizontal.title));
 
     // Scale marks with their numbers, and a faint grid through them. Where the numbers are too
@@ -135,42 +137,43 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
     int widest = 0;
     for (int i = 0; i <= marks(chart.horizontal); ++i)
         widest = std::max(widest, metrics.horizontalAdvance(scaleText(i * chart.horizontal.step)));
-    const int numberEvery = std::max(
-            1,
-            static_cast<int>(std::ceil((widest + 8.0) * marks(chart.horizontal) / plot.width())));
+    const int numberEvery =
+            std::max(1,
+                     static_cast<int>(std::ceil((widest + px(8)) * double(marks(chart.horizontal))
+                                                / plot.width())));
     for (int i = 0; i <= marks(chart.horizontal); ++i) {
         const double value = i * chart.horizontal.step;
         const QPointF at = toPixel(value, 0);
-        painter.setPen(grid);
+        painter.setPen(QPen(grid, scale));
         painter.drawLine(QPointF(at.x(), plot.top()), at);
-        painter.setPen(ink);
-        painter.drawLine(at, at + QPointF(0, 4));
+        painter.setPen(QPen(ink, scale));
+        painter.drawLine(at, at + QPointF(0, px(4)));
         if (i % numberEvery != 0)
             continue;
         const QString text = scaleText(value);
         const int half = metrics.horizontalAdvance(text) / 2;
-        painter.drawText(QRectF(at.x() - half - 2, at.y() + 5, 2 * half + 4, line),
+        painter.drawText(QRectF(at.x() - half - px(2), at.y() + px(5), 2 * half + px(4), line),
                          Qt::AlignHCenter, text);
     }
     for (int i = 0; i <= marks(chart.vertical); ++i) {
         const double value = i * chart.vertical.step;
         const QPointF at = toPixel(0, value);
-        painter.setPen(grid);
+        painter.setPen(QPen(grid, scale));
         painter.drawLine(at, QPointF(plot.right(), at.y()));
-        painter.setPen(ink);
-        painter.drawLine(at, at - QPointF(4, 0));
-        painter.drawText(QRectF(area.left(), at.y() - line / 2.0, scaleWidth + 4, line),
+        painter.setPen(QPen(ink, scale));
+        painter.drawLine(at, at - QPointF(px(4), 0));
+        painter.drawText(QRectF(area.left(), at.y() - line / 2.0, scaleWidth + px(4), line),
                          Qt::AlignRight | Qt::AlignVCenter, scaleText(value));
     }
 
     painter.save();
-    painter.setClipRect(plot.adjusted(-1, -1, 1, 1));
-    painter.setPen(QPen(ink, 1, Qt::DotLine));
+    painter.setClipRect(plot.adjusted(-px(1), -px(1), px(1), px(1)));
+    painter.setPen(QPen(ink, scale, Qt::DotLine));
     const QPointF guide = toPixel(chart.markerAt, 0);
     painter.drawLine(guide, QPointF(guide.x(), plot.top()));
     for (const analysis::Curve &curve : chart.curves) {
         const CurveLook look = lookOf(curve.kind);
-        painter.setPen(penOf(look));
+        painter.setPen(penOf(look, scale));
         for (const auto &piece : curve.pieces) {
             QPolygonF polyline;
             polyline.reserve(static_cast<qsizetype>(piece.size()));
@@ -182,13 +185,13 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
     for (const analysis::Curve &curve : chart.curves) {
         if (!curve.marker)
             continue;
-        painter.setPen(QPen(ink, 1));
+        painter.setPen(QPen(ink, scale));
         painter.setBrush(lookOf(curve.kind).colour);
-        painter.drawEllipse(toPixel(curve.marker->x, curve.marker->y), 3.5, 3.5);
+        painter.drawEllipse(toPixel(curve.marker->x, curve.marker->y), 3.5 * scale, 3.5 * scale);
     }
     painter.restore();
 
-    painter.setPen(QPen(ink, 1));
+    painter.setPen(QPen(ink, scale));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight() + QPoint(1, 0));
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
 
@@ -196,14 +199,14 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
     const int columnWidth = area.width() / 2;
     for (std::size_t i = 0; i < chart.curves.size(); ++i) {
         const CurveLook look = lookOf(chart.curves[i].kind);
-        const int left = area.left() + 6 + static_cast<int>(i % 2) * columnWidth;
-        const int top = plot.bottom() + 2 * line + 10 + static_cast<int>(i / 2) * line;
-        painter.setPen(penOf(look));
-        painter.drawLine(QPointF(left, top + line / 2.0), QPointF(left + 26, top + line / 2.0));
+        const int left = area.left() + px(6) + static_cast<int>(i % 2) * columnWidth;
+        const int top = plot.bottom() + 2 * line + px(10) + static_cast<int>(i / 2) * line;
+        const int textWidth = columnWidth - px(40);
+        painter.setPen(penOf(look, scale));
+        painter.drawLine(QPointF(left, top + line / 2.0), QPointF(left + px(26), top + line / 2.0));
         painter.setPen(ink);
-        painter.drawText(
-                QRect(left + 32, top, columnWidth - 40, line), Qt::AlignLeft,
-                metrics.elidedText(CurvePlot::tr(look.legend), Qt::ElideRight, columnWidth - 40));
+        painter.drawText(QRect(left + px(32), top, textWidth, line), Qt::AlignLeft,
+                         metrics.elidedText(CurvePlot::tr(look.legend), Qt::ElideRight, textWidth));
     }
     painter.restore();
 }

@@ -10,9 +10,10 @@ QT_END_NAMESPACE
 
 /// Paints `chart` into `area`: its title, the axes with their numeric scales and titles, the
 /// curves in their colours and line styles, the marker of the current level or price, and a
-/// legend under the axes. The one painting function of a curve chart, for any paint device.
+/// legend under the axes. Lines, marks and spaces are `scale` times their size at 100 %; the
+/// texts take the painter's font. The one painting function of a curve chart, for any device.
 void paintCurveChart(QPainter &painter, const QRect &area, const analysis::CurveChart &chart,
-                     const QPalette &palette);
+                     const QPalette &palette, double scale = 1);
 
 /// One chart of a curves window, repainted whole from its chart on every paint.
 class CurvePlot : public QWidget
