@@ -66,10 +66,11 @@ std::optional<Reading> readInputs(const DrawInputs &inputs, std::string &outOfRa
         r.fixedY = readBox(inputs.fixedY, "Fixed level of input Y", false, outOfRange).value_or(0);
     // Only the parameters the technology reads, as a Draw reads them.
     std::array<double, 2> parameters{};
-    for (int i = 0; i < entry->parameterCount; ++i) {
+    for (std::size_t i = 0; i < entry->parameters.size() && i < parameters.size(); ++i) {
         const std::string box = std::string("Parameter ") + "ab"[i] + " of the "
                 + entry->frameCaption + " isoquants";
-        parameters[i] = readBox(inputs.*entry->parameters[i], box, false, outOfRange).value_or(0);
+        parameters[i] =
+                readBox(inputs.*textOf(entry->parameters[i]), box, false, outOfRange).value_or(0);
     }
     if (!outOfRange.empty())
         return std::nullopt;

@@ -3,7 +3,10 @@
 #include "analysis/detail/drawcontext.h"
 #include "analysis/detail/longrun.h"
 #include "analysis/detail/shortperiod.h"
+#include "analysis/numericvalue.h"
 #include "analysis/technologies.h"
+
+#include <cmath>
 
 namespace analysis {
 
@@ -17,17 +20,79 @@ std::size_t expectedEffects(const TechnologyEntry &technology, bool shortPeriod)
     return shortPeriod ? reportEffects : reportEffects + technology.steps->longRunPoints;
 }
 
+/// Warns of each box this Draw reads whose text was read only in part ("2,5" read as 2).
+void warnOfPartialReads(detail::DrawContext &context, const TechnologyEntry &technology)
+{
+    const auto check = [&context](InputBox box) {
+        const std::string &text = context.inputs.*textOf(box);
+        const NumberReading reading = readNumber(text);
+        if (reading.used < text.size() && reading.value) {
+            Diagnostic warning;
+            warning.kind = DiagnosticKind::PartialRead;
+            warning.input = box;
+            warning.inputValue = *reading.value;
+            warning.first = *reading.value;
+            warning.text = text;
+            warning.usedLength = reading.used;
+            context.warn(std::move(warning));
+        }
+    };
+    check(InputBox::Level);
+    check(InputBox::PriceX);
+    check(InputBox::PriceY);
+    if (context.inputs.shortPeriod)
+        check(InputBox::FixedY);
+    for (const InputBox parameter : technology.parameters)
+        check(parameter);
+}
+
 /// The parameters `technology` reads, a then b, each from its text; the others stay 0.
 TechnologyParameters readParameters(const TechnologyEntry &technology, const DrawInputs &inputs,
                                     detail::CheckedArithmetic &calc)
 {
     double values[2] = { 0, 0 };
-    for (int i = 0; i < technology.parameterCount; ++i)
-        values[i] = calc.read(inputs.*technology.parameters[i]);
+    for (std::size_t i = 0; i < technology.parameters.size() && i < 2; ++i)
+        values[i] = calc.read(inputs.*textOf(technology.parameters[i]), technology.parameters[i]);
     return { values[0], values[1] };
 }
 
 } // namespace
+
+std::string DrawInputs::*textOf(InputBox box)
+{
+    switch (box) {
+    case InputBox::Level:
+        return &DrawInputs::level;
+    case InputBox::PriceX:
+        return &DrawInputs::priceX;
+    case InputBox::PriceY:
+        return &DrawInputs::priceY;
+    case InputBox::FixedY:
+        return &DrawInputs::fixedY;
+    case InputBox::CoefX:
+        return &DrawInputs::coefX;
+    case InputBox::CoefY:
+        return &DrawInputs::coefY;
+    case InputBox::CdExpX:
+        return &DrawInputs::cdExpX;
+    case InputBox::CdExpY:
+        break;
+    }
+    return &DrawInputs::cdExpY;
+}
+
+DrawOutcome detail::DrawContext::finish() &&
+{
+    outcome.completed = ok();
+    if (const std::optional<Diagnostic> &stop = arithmetic.stopDiagnostic()) {
+        Diagnostic diagnostic = *stop;
+        if (diagnostic.input)
+            diagnostic.inputValue =
+                    numericValue(inputs.*textOf(*diagnostic.input)).value_or(HUGE_VAL);
+        outcome.diagnostics.push_back(std::move(diagnostic));
+    }
+    return std::move(outcome);
+}
 
 DrawOutcome draw(const DrawInputs &inputs)
 {
@@ -37,10 +102,20 @@ DrawOutcome draw(const DrawInputs &inputs)
         return {};
 
     detail::DrawContext context(inputs, expectedEffects(*technology, inputs.shortPeriod));
+    warnOfPartialReads(context, *technology);
     detail::CheckedArithmetic &calc = context.arithmetic;
-    const double levelThousands = calc.divide(calc.read(inputs.level), 1000);
+    const double level = calc.read(inputs.level, InputBox::Level);
+    const double levelThousands = calc.divide(level, 1000);
     const TechnologyParameters parameters = readParameters(*technology, inputs, calc);
     if (context.ok()) {
+        ResultRecord &result = context.draftResult();
+        result.technology = technology->type;
+        result.shortPeriod = inputs.shortPeriod;
+        result.level = level;
+        if (!technology->parameters.empty())
+            result.parameterA = parameters.a;
+        if (technology->parameters.size() > 1)
+            result.parameterB = parameters.b;
         if (inputs.shortPeriod)
             detail::shortPeriodDraw(context, *technology, parameters, levelThousands);
         else

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -82,11 +84,103 @@ struct DrawInputs
     std::string decimalSeparator = "."; // of the user's regional settings
 };
 
+/// A text box whose value a Draw reads.
+enum class InputBox {
+    Level, ///< main window Text1, the level of production
+    PriceX, ///< main window Text2
+    PriceY, ///< main window Text3
+    FixedY, ///< main window Text4, the fixed quantity of Y in the short period
+    CoefX, ///< parameter window Text1, a of perfect substitutes
+    CoefY, ///< parameter window Text2, b of perfect substitutes
+    CdExpX, ///< parameter window Text3, a of Cobb-Douglas
+    CdExpY ///< parameter window Text4, b of Cobb-Douglas
+};
+
+/// The text of `box` among the inputs of a Draw.
+std::string DrawInputs::*textOf(InputBox box);
+
+/// The step of a Draw during which a diagnostic arose.
+enum class DrawStep {
+    ReadInputs, ///< reading the level, the parameters and the fixed Y
+    Isoquant, ///< drawing the isoquant (the Cobb-Douglas scan included)
+    Choice, ///< finding the cheapest combination and its cost
+    IsocostLine, ///< the isocost line's intercepts
+    ChoicePoint, ///< marking the chosen combination on the chart
+    Slope, ///< the slope of the isocost line
+    ResultLine, ///< the numbers of the result line
+    AverageCost ///< the average cost
+};
+
+/// What a diagnostic reports. The first four stop the Draw; the others are warnings.
+enum class DiagnosticKind {
+    DivisionByZero, ///< a divisor was 0 (0 under a negative power included)
+    NegativePower, ///< a negative number under a power that is not a whole number
+    BeyondDouble, ///< a number text or a result too large for a double
+    BeyondChart, ///< a chart coordinate beyond single precision (about 3.4E+38)
+    PartialRead, ///< only the start of a box's text was read as its number
+    CheapestAtScanEdge, ///< the cheapest scanned point is the first or the last X of the scan
+    ChoiceOutsideChart, ///< the chosen combination lies outside the chart
+    Tie ///< several combinations are cheapest; the result line shows one of them
+};
+
+/// One thing a Draw noticed, in terms a window can put into words.
+struct Diagnostic
+{
+    DiagnosticKind kind = DiagnosticKind::DivisionByZero;
+    DrawStep step = DrawStep::ReadInputs;
+    /// The box whose value led to it, where one did; its value as read is `inputValue`
+    /// (infinite when its text is too large for a double).
+    std::optional<InputBox> input;
+    double inputValue = 0;
+    /// The values involved: a stopped operation's operands (dividend and divisor, base and
+    /// exponent, or the two terms), the chosen point in units (ChoiceOutsideChart), the scanned X
+    /// in units and the scan's last X (CheapestAtScanEdge), the number of optimum points and 0
+    /// (Tie), the value read and 0 (PartialRead).
+    double first = 0, second = 0;
+    std::string text; ///< PartialRead: the box's whole text
+    std::size_t usedLength = 0; ///< PartialRead: how many bytes of `text` were read
+
+    /// Whether this diagnostic ended the Draw.
+    bool stops() const { return kind <= DiagnosticKind::BeyondChart; }
+    bool operator==(const Diagnostic &) const = default;
+};
+
+/// How a Draw that wrote into the results list ended.
+enum class ResultOutcome {
+    Completed, ///< the result line and the average cost were written
+    Impossible, ///< "Obtaining such a production is impossible." was written instead
+    StoppedAtAverageCost ///< the result line was written, the average cost could not be computed
+};
+
+/// The result a Draw wrote into the results list, as numbers, for export and copying. Every
+/// quantity is in plain units as the result line reports it (the long run's thousands already
+/// multiplied out) at full double precision; a number the Draw did not compute is absent.
+struct ResultRecord
+{
+    TechnologyType technology = TechnologyType::CobbDouglas; ///< the technology used
+    bool shortPeriod = false; ///< false: the long run; true: the short period with a fixed Y
+    double level = 0; ///< the level of production, as read from its text
+    /// The prices of one unit of X and of Y (absent only when a text is too large for a double).
+    std::optional<double> priceX, priceY;
+    std::optional<double> fixedY; ///< the fixed quantity of Y (short period only)
+    /// The technology's parameters a and b (absent for fixed proportions, which has none).
+    std::optional<double> parameterA, parameterB;
+    std::optional<double> x, y, cost; ///< the chosen quantities and their cost (not if impossible)
+    std::optional<double> slope; ///< priceX / priceY, shown with a minus sign (not if impossible)
+    std::optional<double> averageCost; ///< cost / level (only when Completed)
+    ResultOutcome outcome = ResultOutcome::Completed;
+    bool operator==(const ResultRecord &) const = default;
+};
+
 /// What one Draw produced.
 struct DrawOutcome
 {
     std::vector<Effect> effects; ///< in the order the window applies them
     bool completed = true; ///< false: a run-time fault ended the Draw after `effects`
+    /// What the Draw noticed, in order: warnings, then, when it stopped, one stop diagnostic.
+    std::vector<Diagnostic> diagnostics;
+    /// The result line this Draw wrote into the results list, if it wrote one.
+    std::optional<ResultRecord> result;
 };
 
 /// Runs one Draw. Pure: the same inputs give the same outcome; never throws.

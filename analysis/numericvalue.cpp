@@ -18,6 +18,8 @@ public:
 
     /// The current character, or 0 at the end (an embedded 0 byte also stops every reader).
     char peek() const { return at < text.size() ? text[at] : '\0'; }
+    /// How many bytes lie behind the cursor, the blanks after the last character included.
+    std::size_t position() const { return at; }
     void advance()
     {
         ++at;
@@ -131,6 +133,7 @@ std::int64_t readExponent(Cursor &cursor)
     const char letter = cursor.peek();
     if (letter != 'E' && letter != 'e' && letter != 'D' && letter != 'd')
         return 0;
+    const Cursor atLetter = cursor;
     cursor.advance();
     bool negative = false;
     if (cursor.peek() == '+' || cursor.peek() == '-') {
@@ -139,11 +142,15 @@ std::int64_t readExponent(Cursor &cursor)
     }
     constexpr std::int64_t exponentCap = 1'000'000'000;
     std::int64_t exponent = 0;
+    bool digit = false;
     while (isDigit(cursor.peek())) {
+        digit = true;
         if (exponent < exponentCap)
             exponent = exponent * 10 + (cursor.peek() - '0');
         cursor.advance();
     }
+    if (!digit)
+        cursor = atLetter; // the letter and its sign are not part of the number
     return negative ? -exponent : exponent;
 }
 
@@ -174,15 +181,23 @@ std::optional<double> toDouble(Mantissa mantissa, std::int64_t exponent)
 
 } // namespace
 
-std::optional<double> numericValue(std::string_view text)
+NumberReading readNumber(std::string_view text)
 {
     Cursor cursor(text);
-    if (cursor.peek() == '&')
-        return readBased(cursor);
+    if (cursor.peek() == '&') {
+        const std::optional<double> value = readBased(cursor);
+        return { value, cursor.position() };
+    }
     const Mantissa mantissa = readMantissa(cursor, text.size());
+    const std::int64_t exponent = readExponent(cursor);
     if (!mantissa.nonZero)
-        return 0.0;
-    return toDouble(mantissa, readExponent(cursor));
+        return { 0.0, cursor.position() };
+    return { toDouble(mantissa, exponent), cursor.position() };
+}
+
+std::optional<double> numericValue(std::string_view text)
+{
+    return readNumber(text).value;
 }
 
 } // namespace analysis

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -13,5 +14,16 @@ namespace analysis {
 /// Reading stops at the first other character. Never fails on any byte sequence and runs in linear
 /// time; the only empty result is a value too large for a double (for example "1e999").
 std::optional<double> numericValue(std::string_view text);
+
+/// The numeric value of a text box as `numericValue` reads it, and how much of the text that
+/// took.
+struct NumberReading
+{
+    std::optional<double> value; ///< as numericValue gives it
+    /// Bytes of the text read as part of the number, blanks after it included: the length of the
+    /// text when all of it was read, less when reading stopped at another character ("2,5": 1).
+    std::size_t used = 0;
+};
+NumberReading readNumber(std::string_view text);
 
 } // namespace analysis

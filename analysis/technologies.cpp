@@ -9,14 +9,16 @@ namespace analysis {
 
 namespace {
 
+constexpr InputBox linearParameters[] = { InputBox::CoefX, InputBox::CoefY };
+constexpr InputBox cobbDouglasParameters[] = { InputBox::CdExpX, InputBox::CdExpY };
+
 constexpr TechnologyEntry table[] = {
     {
             TechnologyType::PerfectSubstitutes,
             "Perfect substitutes",
             "Linear",
             "Prod = a X + b Y",
-            { &DrawInputs::coefX, &DrawInputs::coefY },
-            2,
+            linearParameters,
             [](double x, double y, const TechnologyParameters &p) { return p.a * x + p.b * y; },
             &detail::perfectSubstitutesSteps,
     },
@@ -25,8 +27,7 @@ constexpr TechnologyEntry table[] = {
             "Fixed proportions",
             "Fixed proportions",
             "1 unit of X should be used with 1 unit of Y in order to obtain 1 unit of output",
-            { nullptr, nullptr },
-            0,
+            {},
             [](double x, double y, const TechnologyParameters &) { return std::min(x, y); },
             &detail::fixedProportionsSteps,
     },
@@ -35,8 +36,7 @@ constexpr TechnologyEntry table[] = {
             "Cobb-Douglas",
             "Cobb-Douglas",
             "Prod = X ^ a * Y ^ b",
-            { &DrawInputs::cdExpX, &DrawInputs::cdExpY },
-            2,
+            cobbDouglasParameters,
             [](double x, double y, const TechnologyParameters &p) {
                 return std::pow(x, p.a) * std::pow(y, p.b);
             },

@@ -28,9 +28,8 @@ struct TechnologyEntry
     const char *caption; ///< its option button on the main window
     const char *frameCaption; ///< its frame on the isoquant-parameter window
     const char *formula; ///< the production function as the parameter window words it
-    /// The parameter texts it reads, as a and b; `parameterCount` of them are used.
-    std::string DrawInputs::*parameters[2];
-    int parameterCount;
+    /// The boxes of the parameters it reads, a then b (none, one or two).
+    std::span<const InputBox> parameters;
     /// The quantity produced by `x` of X and `y` of Y, in the same unit as x and y.
     double (*output)(double x, double y, const TechnologyParameters &parameters);
     const detail::TechnologySteps *steps; ///< the steps of a Draw with it (internal)

@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::string problem = checks::checkDrawOutcome(inputs, outcome);
     if (problem.empty()) {
         const analysis::DrawOutcome again = analysis::draw(inputs);
-        if (again.completed != outcome.completed || again.effects != outcome.effects)
+        if (again.completed != outcome.completed || again.effects != outcome.effects
+            || again.diagnostics != outcome.diagnostics || again.result != outcome.result)
             problem = "the same inputs gave a different outcome";
     }
     if (!problem.empty()) {

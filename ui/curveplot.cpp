@@ -1,5 +1,7 @@
 #include "curveplot.h"
 
+#include "windowlook.h"
+
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -225,5 +227,5 @@ void CurvePlot::setChart(analysis::CurveChart shown)
 void CurvePlot::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    paintCurveChart(painter, rect(), chart, palette());
+    paintCurveChart(painter, rect(), chart, palette(), zoomFactor());
 }

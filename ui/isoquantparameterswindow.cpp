@@ -93,7 +93,7 @@ IsoquantParametersWindow::IsoquantParametersWindow(
     command1 = makeButton(QStringLiteral("Command1"), tr("Restore defaults"), client);
     placeInTwips(command1, 3960, 5100, 1950, 735);
     connect(command1, &QPushButton::clicked, this, &IsoquantParametersWindow::command1Clicked);
-    fitCaptions(client);
+    finishLayout(client);
 }
 
 void IsoquantParametersWindow::enableFrameOf(analysis::TechnologyType technology)
@@ -116,9 +116,9 @@ void IsoquantParametersWindow::command1Clicked()
     const analysis::TechnologyEntry *technology = analysis::findTechnology(selectedTechnology());
     if (!technology)
         return;
-    for (int i = 0; i < technology->parameterCount; ++i) {
+    for (const analysis::InputBox parameter : technology->parameters) {
         for (const auto &[box, field] : boxes) {
-            if (field == technology->parameters[i])
+            if (field == analysis::textOf(parameter))
                 box->setText(defaultText(field));
         }
     }

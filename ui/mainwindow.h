@@ -1,10 +1,13 @@
 #pragma once
 
 #include "analysis/draw.h"
+#include "chartexport.h"
+#include "resultlog.h"
 
 #include <QMainWindow>
 #include <QUrl>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -20,6 +23,7 @@ class QRadioButton;
 QT_END_NAMESPACE
 
 class CurvesWindow;
+class ExportCommands;
 class GeneralParametersWindow;
 class IsoquantParametersWindow;
 class PlotSurface;
@@ -40,12 +44,23 @@ public:
     /// The folder of the help pages, as a file URL ending in "/", found from the executable.
     static QUrl helpBaseUrl();
 
+    /// The zoom steps of the View menu, in percent.
+    static constexpr std::array<int, 8> zoomSteps{ 100, 125, 150, 175, 200, 250, 300, 400 };
+    /// Zooms every window of the program to `percent`, one of zoomSteps (others are ignored),
+    /// whether or not it fits the screen; saves nothing.
+    void setZoomPercent(int percent);
+    int zoomPercent() const { return zoom; }
+
     IsoquantParametersWindow *isoquantParameters() const { return form4.get(); }
     GeneralParametersWindow *generalParameters() const { return form5.get(); }
     CurvesWindow *costCurves() const { return formCostCurves.get(); }
     CurvesWindow *inputDemand() const { return formInputDemand.get(); }
     /// The texts and flags of the controls that a Draw reads, as they stand now.
     analysis::DrawInputs drawInputs() const;
+    /// Export, print and copy of the chart and the results.
+    ExportCommands *exportCommands() const { return exporter; }
+    /// The Draws since the last Clear that wrote a result line.
+    const ResultLog &resultLog() const { return results; }
     /// The technology found by the latest Draw.
     std::int16_t technologyType = 0;
 
@@ -65,6 +80,15 @@ private:
     enum class CaptionChange { Set, Append, Show };
     void apply(const analysis::Effect &effect);
     void changeResult(analysis::ResultLabel label, CaptionChange change, const QString &text);
+    ChartPicture chartPicture() const;
+
+    void restoreView();
+    void showScale(bool on);
+    bool fitsScreen(int percent) const;
+    void chooseZoom(int percent);
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
 
     void command1Clicked();
     void clearResults();
@@ -99,8 +123,10 @@ private:
     PlotSurface *picture1 = nullptr;
 
     QMenu *mnufile = nullptr;
+    QMenu *mnuedit = nullptr;
     QMenu *mnuparametres = nullptr;
     QMenu *mnuderived = nullptr;
+    QMenu *mnuview = nullptr;
     QMenu *mnuhelp = nullptr;
     QAction *mnuexit = nullptr;
     QAction *mnugenparam = nullptr;
@@ -108,9 +134,17 @@ private:
     QAction *mnushort = nullptr;
     QAction *mnucostcurves = nullptr;
     QAction *mnuinputdemand = nullptr;
+    QAction *mnuzoomin = nullptr;
+    QAction *mnuzoomout = nullptr;
+    QAction *mnuzoomreset = nullptr;
+    QAction *mnuscale = nullptr;
     QAction *mnuhow = nullptr;
     QAction *mnuglossary = nullptr;
     QAction *mnuabout = nullptr;
+
+    int zoom = 100; ///< percent, one of zoomSteps
+    ResultLog results; ///< the Draws since the last Clear that wrote a result line
+    ExportCommands *exporter = nullptr;
 
     std::unique_ptr<GeneralParametersWindow> form5;
     std::unique_ptr<IsoquantParametersWindow> form4;

@@ -21,9 +21,9 @@ public:
     }
 
     /// The price of one unit of X, read from its text at each use.
-    double priceX() { return arithmetic.read(inputs.priceX); }
+    double priceX() { return arithmetic.read(inputs.priceX, InputBox::PriceX); }
     /// The price of one unit of Y, read from its text at each use.
-    double priceY() { return arithmetic.read(inputs.priceY); }
+    double priceY() { return arithmetic.read(inputs.priceY, InputBox::PriceY); }
 
     bool ok() const { return !arithmetic.fault(); }
 
@@ -40,6 +40,7 @@ public:
     /// width untouched.
     void markPoint(int pixels, double x, double y)
     {
+        arithmetic.step = DrawStep::ChoicePoint;
         const float chartX = arithmetic.toChart(x);
         const float chartY = arithmetic.toChart(y);
         emit(SetPenWidth{ pixels });
@@ -47,17 +48,43 @@ public:
         emit(SetPenWidth{ 1 });
     }
 
-    DrawOutcome finish() &&
+    /// Adds a warning (a diagnostic that does not stop the Draw).
+    void warn(Diagnostic warning) { outcome.diagnostics.push_back(std::move(warning)); }
+
+    /// Warns when the chosen point, (x, y) in units, lies outside the chart's 0 to 10 thousand.
+    void warnIfOutsideChart(double x, double y)
     {
-        outcome.completed = ok();
-        return std::move(outcome);
+        const auto outside = [](double value) { return !(value >= 0 && value <= 10000); };
+        if (ok() && (outside(x) || outside(y))) {
+            Diagnostic warning;
+            warning.kind = DiagnosticKind::ChoiceOutsideChart;
+            warning.step = DrawStep::Choice;
+            warning.first = x;
+            warning.second = y;
+            warn(std::move(warning));
+        }
     }
+
+    /// The result record being written: draw() begins it with what it read, the report and
+    /// the impossibility line complete it with `keepResult`.
+    ResultRecord &draftResult() { return draft; }
+    /// Keeps the draft, with `outcome`, as the record of the result this Draw wrote.
+    void keepResult(ResultOutcome resultOutcome)
+    {
+        draft.outcome = resultOutcome;
+        outcome.result = draft;
+    }
+    /// The kept record (after `keepResult`).
+    ResultRecord &keptResult() { return *outcome.result; }
+
+    DrawOutcome finish() &&;
 
     const DrawInputs &inputs;
     CheckedArithmetic arithmetic;
 
 private:
     DrawOutcome outcome;
+    ResultRecord draft;
 };
 
 } // namespace analysis::detail

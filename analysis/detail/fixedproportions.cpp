@@ -13,9 +13,11 @@ namespace {
 ChartChoice longRun(DrawContext &context, const TechnologyParameters &, double levelThousands)
 {
     CheckedArithmetic &calc = context.arithmetic;
-    const double cost = calc.add(calc.multiply(levelThousands, context.priceX()),
-                                 calc.multiply(levelThousands, context.priceY()));
-    const float corner = calc.toChart(levelThousands);
+    calc.step = DrawStep::Choice;
+    const double cost = calc.add(calc.multiply(levelThousands, context.priceX(), InputBox::PriceX),
+                                 calc.multiply(levelThousands, context.priceY(), InputBox::PriceY));
+    calc.step = DrawStep::Isoquant;
+    const float corner = calc.toChart(levelThousands, InputBox::Level);
     context.emit(DrawSegment{ corner, corner, corner, 10 });
     context.emit(DrawSegment{ corner, corner, 10, corner });
     drawIsocost(context, cost);

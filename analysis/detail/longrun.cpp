@@ -9,10 +9,11 @@ namespace analysis::detail {
 void drawIsocost(DrawContext &context, double costThousands)
 {
     CheckedArithmetic &calc = context.arithmetic;
-    const double interceptX = calc.divide(costThousands, context.priceX());
-    const double interceptY = calc.divide(costThousands, context.priceY());
-    const float x = calc.toChart(interceptX);
-    const float y = calc.toChart(interceptY);
+    calc.step = DrawStep::IsocostLine;
+    const double interceptX = calc.divide(costThousands, context.priceX(), InputBox::PriceX);
+    const double interceptY = calc.divide(costThousands, context.priceY(), InputBox::PriceY);
+    const float x = calc.toChart(interceptX, InputBox::PriceX);
+    const float y = calc.toChart(interceptY, InputBox::PriceY);
     context.emit(DrawSegment{ x, 0, 0, y });
 }
 
@@ -26,6 +27,14 @@ void longRunDraw(DrawContext &context, const TechnologyEntry &technology,
     const ChartChoice choice = technology.steps->longRun(context, parameters, levelThousands);
     if (!context.ok())
         return;
+    context.warnIfOutsideChart(choice.x * 1000, choice.y * 1000);
+    if (choice.optimumPoints > 1) {
+        Diagnostic tie;
+        tie.kind = DiagnosticKind::Tie;
+        tie.step = DrawStep::Choice;
+        tie.first = choice.optimumPoints;
+        context.warn(std::move(tie));
+    }
     writeSlope(context);
     writeReport(context, choice, levelThousands);
 }

@@ -8,15 +8,22 @@ namespace analysis::detail {
 
 namespace {
 
-/// The cheaper corner: all X or all Y (all Y when both cost the same).
+/// The cheaper corner: all X or all Y. When both cost the same and are different points (a
+/// level other than 0), every combination on the isoquant is cheapest: all Y is reported, as
+/// one of two optimum points counted.
 ChartChoice longRun(DrawContext &context, const TechnologyParameters &p, double levelThousands)
 {
     CheckedArithmetic &calc = context.arithmetic;
-    const double costAllX = calc.multiply(calc.divide(levelThousands, p.a), context.priceX());
-    const double costAllY = calc.multiply(calc.divide(levelThousands, p.b), context.priceY());
-    const ChartChoice choice = costAllX < costAllY
+    calc.step = DrawStep::Choice;
+    const double costAllX = calc.multiply(calc.divide(levelThousands, p.a, InputBox::CoefX),
+                                          context.priceX(), InputBox::PriceX);
+    const double costAllY = calc.multiply(calc.divide(levelThousands, p.b, InputBox::CoefY),
+                                          context.priceY(), InputBox::PriceY);
+    ChartChoice choice = costAllX < costAllY
             ? ChartChoice{ calc.divide(levelThousands, p.a), 0, costAllX }
             : ChartChoice{ 0, calc.divide(levelThousands, p.b), costAllY };
+    if (costAllX == costAllY && levelThousands != 0)
+        choice.optimumPoints = 2;
     drawIsocost(context, choice.cost);
     context.markPoint(8, choice.x, choice.y);
     return choice;
@@ -26,13 +33,18 @@ std::optional<UnitChoice> shortPeriod(DrawContext &context, const TechnologyPara
                                       double fixedY, double levelUnits)
 {
     CheckedArithmetic &calc = context.arithmetic;
-    double x = calc.divide(calc.subtract(levelUnits, calc.multiply(p.b, fixedY)), p.a);
+    double x = calc.divide(calc.subtract(levelUnits, calc.multiply(p.b, fixedY, InputBox::FixedY),
+                                         InputBox::Level),
+                           p.a, InputBox::CoefX);
     if (x < 0)
         x = 0; // the fixed Y alone yields the level: the surplus output is accepted
     const UnitChoice choice{ x, fixedY, costOf(context, x, fixedY) };
     // The isocost intercepts are not drawn, but a zero price faults on them before the point.
-    [[maybe_unused]] const double interceptX = calc.divide(choice.cost, context.priceX());
-    [[maybe_unused]] const double interceptY = calc.divide(choice.cost, context.priceY());
+    calc.step = DrawStep::IsocostLine;
+    [[maybe_unused]] const double interceptX =
+            calc.divide(choice.cost, context.priceX(), InputBox::PriceX);
+    [[maybe_unused]] const double interceptY =
+            calc.divide(choice.cost, context.priceY(), InputBox::PriceY);
     markChoice(context, choice);
     writeSlope(context);
     return choice;

@@ -8,15 +8,17 @@ namespace analysis::detail {
 namespace {
 
 /// The report of a choice whose quantities times `scale` are units; `quantity` is the level in
-/// the choice's own unit, so that the average cost needs no conversion.
-void writeReport(DrawContext &context, double x, double y, double cost, double scale,
-                 double quantity)
+/// the choice's own unit, so that the average cost needs no conversion. With more than one
+/// optimum point the result line is introduced as one of them.
+void writeReport(DrawContext &context, double x, double y, double cost, int optimumPoints,
+                 double scale, double quantity)
 {
     CheckedArithmetic &calc = context.arithmetic;
     const std::string &separator = context.inputs.decimalSeparator;
 
     context.emit(ShowLabel{ ResultLabel::Heading });
 
+    calc.step = DrawStep::ResultLine;
     const double shownX = calc.multiply(scale, x);
     const double shownY = calc.multiply(scale, y);
     const double priceX = context.priceX();
@@ -24,6 +26,10 @@ void writeReport(DrawContext &context, double x, double y, double cost, double s
     const double shownCost = calc.multiply(scale, cost);
     if (!context.ok())
         return;
+    if (optimumPoints > 1) {
+        context.emit(
+                AppendToCaption{ ResultLabel::ResultList, " One of the many optimum points is " });
+    }
     std::string line = " X = ";
     line += patternText(shownX, NumberPattern::LeadingZero, separator);
     line += " Y = ";
@@ -36,10 +42,20 @@ void writeReport(DrawContext &context, double x, double y, double cost, double s
     line += patternText(shownCost, NumberPattern::LeadingZero, separator);
     line += '\r';
     context.emit(AppendToCaption{ ResultLabel::ResultList, std::move(line) });
+    ResultRecord &result = context.draftResult();
+    result.x = shownX;
+    result.y = shownY;
+    result.cost = shownCost;
+    result.priceX = priceX;
+    result.priceY = priceY;
+    context.keepResult(ResultOutcome::StoppedAtAverageCost);
 
-    const double averageCost = calc.divide(cost, quantity);
+    calc.step = DrawStep::AverageCost;
+    const double averageCost = calc.divide(cost, quantity, InputBox::Level);
     if (!context.ok())
         return;
+    context.keptResult().averageCost = averageCost;
+    context.keptResult().outcome = ResultOutcome::Completed;
     context.emit(SetCaption{
             ResultLabel::AverageCost,
             "The average cost of production is : "
@@ -51,9 +67,11 @@ void writeReport(DrawContext &context, double x, double y, double cost, double s
 void writeSlope(DrawContext &context)
 {
     CheckedArithmetic &calc = context.arithmetic;
-    const double slope = calc.divide(context.priceX(), context.priceY());
+    calc.step = DrawStep::Slope;
+    const double slope = calc.divide(context.priceX(), context.priceY(), InputBox::PriceY);
     if (!context.ok())
         return;
+    context.draftResult().slope = slope;
     context.emit(SetCaption{ ResultLabel::Slope,
                              "The slope of the isocost line is : " + std::string(" - ")
                                      + patternText(slope, NumberPattern::LeadingZero,
@@ -62,12 +80,13 @@ void writeSlope(DrawContext &context)
 
 void writeReport(DrawContext &context, const ChartChoice &choice, double levelThousands)
 {
-    writeReport(context, choice.x, choice.y, choice.cost, 1000, levelThousands);
+    writeReport(context, choice.x, choice.y, choice.cost, choice.optimumPoints, 1000,
+                levelThousands);
 }
 
 void writeReport(DrawContext &context, const UnitChoice &choice, double levelUnits)
 {
-    writeReport(context, choice.x, choice.y, choice.cost, 1, levelUnits);
+    writeReport(context, choice.x, choice.y, choice.cost, 1, 1, levelUnits);
 }
 
 } // namespace analysis::detail

@@ -6,15 +6,16 @@ namespace analysis::detail {
 
 class DrawContext;
 
-/// Sets the slope caption: priceX / priceY with the pattern "#0.##".
+/// Sets the slope caption: priceX / priceY with the pattern "#0.##"; notes it in the record.
 void writeSlope(DrawContext &context);
 
 /// Shows the heading, appends the result line of the long-run `choice` in units (its chart units
-/// times 1000), then sets the average cost, the choice's cost over `levelThousands`.
+/// times 1000), introduced as one of many when it has several optimum points, then sets the
+/// average cost, the choice's cost over `levelThousands`. Completes the result record.
 void writeReport(DrawContext &context, const ChartChoice &choice, double levelThousands);
 
 /// Shows the heading, appends the result line of the short-period `choice`, then sets the
-/// average cost, the choice's cost over `levelUnits`.
+/// average cost, the choice's cost over `levelUnits`. Completes the result record.
 void writeReport(DrawContext &context, const UnitChoice &choice, double levelUnits);
 
 } // namespace analysis::detail

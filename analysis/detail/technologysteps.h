@@ -14,6 +14,7 @@ class DrawContext;
 struct ChartChoice
 {
     double x = 0, y = 0, cost = 0;
+    int optimumPoints = 1; ///< 2 when another, different combination costs exactly as much
 };
 
 /// A chosen combination in plain units: the unit of the short period, whose fixed Y is typed in

@@ -14,6 +14,7 @@ inline constexpr std::string_view shortPeriodHeading =
         "Given the fixed level of Y, the technology which minimalizes the costs requires:";
 inline constexpr std::string_view impossibilityLine =
         "Obtaining such a production is impossible.\r";
+inline constexpr std::string_view tiePiece = " One of the many optimum points is ";
 
 /// One number with the pattern "#0.##" (`leadingZero`) or "##.##", and nothing else.
 bool isPatternNumber(std::string_view text, bool leadingZero, std::string_view separator);

@@ -3,6 +3,7 @@
 #include "fuzz/checks/captions.h"
 #include "fuzz/checks/oracle.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <variant>
@@ -109,6 +110,11 @@ std::string checkEffect(const Effect &effect, const DrawInputs &inputs)
                             return "appends to a label other than the result list";
                         if (isResultLine(e.text, sep))
                             return "";
+                        const bool tie = !inputs.shortPeriod
+                                && inputs.technology == TechnologyType::PerfectSubstitutes
+                                && e.text == tiePiece;
+                        if (tie)
+                            return "";
                         const bool impossible = inputs.shortPeriod
                                 && inputs.technology == TechnologyType::FixedProportions
                                 && e.text == impossibilityLine;
@@ -149,6 +155,29 @@ std::string checkDrawOutcome(const DrawInputs &inputs, const DrawOutcome &outcom
     }
     if (pen != 1)
         return "the pen is left " + std::to_string(pen) + " pixels wide";
+
+    // A stopped Draw ends its diagnostics with the one stop; a completed Draw has no stop.
+    std::size_t stops = 0;
+    for (const Diagnostic &diagnostic : outcome.diagnostics)
+        stops += diagnostic.stops() ? 1 : 0;
+    if (outcome.completed && stops != 0)
+        return "a completed Draw carries a stop diagnostic";
+    if (!outcome.completed
+        && (stops != 1 || outcome.diagnostics.empty() || !outcome.diagnostics.back().stops()))
+        return "a stopped Draw does not end with exactly one stop diagnostic";
+
+    // The result record exists exactly when a result line or the impossibility line was written.
+    const auto writesResult = [](const Effect &effect) {
+        const auto *append = std::get_if<AppendToCaption>(&effect);
+        return append && append->text != tiePiece;
+    };
+    const bool wroteResult = std::any_of(effects.begin(), effects.end(), writesResult);
+    if (wroteResult != outcome.result.has_value())
+        return wroteResult ? "a result line was written without its record"
+                           : "a record without a result line";
+    if (outcome.result
+        && (outcome.result->outcome == ResultOutcome::StoppedAtAverageCost) == outcome.completed)
+        return "the record's outcome disagrees with the Draw's";
 
     const OracleRun expected = oracleDraw(inputs);
     const std::size_t prefix = std::min(effects.size(), expected.effects.size());

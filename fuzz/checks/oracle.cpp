@@ -92,6 +92,7 @@ public:
     const DrawInputs &in;
     OracleRun run;
     double level = 0, minCost = 0, bestX = 0, bestY = 0;
+    int optimumPoints = 1; ///< more than 1 when different combinations cost the same
     double coefX = 0, coefY = 0, cdExpX = 0, cdExpY = 0;
 
 private:
@@ -122,6 +123,8 @@ void report(Steps &s, double scale, double quantity)
     const double cost = s.finite(scale * s.minCost);
     if (s.faulted())
         return;
+    if (s.optimumPoints > 1)
+        s.emit(AppendToCaption{ ResultLabel::ResultList, std::string(tiePiece) });
     const std::string &sep = s.in.decimalSeparator;
     s.emit(AppendToCaption{ ResultLabel::ResultList,
                             " X = " + s.pattern(x, true) + " Y = " + s.pattern(y, true)
@@ -157,6 +160,9 @@ void longRun(Steps &s)
             s.bestX = 0;
             s.bestY = s.divide(s.level, s.coefY);
         }
+        // Equal corner costs at a level other than 0: two different cheapest corners.
+        if (costAllX == costAllY && s.level != 0)
+            s.optimumPoints = 2;
         isocost(s);
         s.widePoint(8, s.bestX, s.bestY);
         break;

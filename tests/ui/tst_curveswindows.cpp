@@ -1,3 +1,4 @@
+#include "ui/chartexport.h"
 #include "ui/curveswindow.h"
 #include "ui/isoquantparameterswindow.h"
 #include "ui/mainwindow.h"
@@ -107,6 +108,23 @@ void TestCurvesWindows::opensFollowsTheInputsAndNamesABoxOutOfRange()
     control<QAction>(form1.get(), menuItem)->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QVERIFY(picture1->isVisible() && label1->text().startsWith(QLatin1String("Perfect")));
+
+    // It zooms with the other windows, and exports its charts as the main chart is exported.
+    const QSize designed = picture1->size();
+    form1->setZoomPercent(200);
+    QCOMPARE(picture1->size(), designed * 2);
+    form1->setZoomPercent(100);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("curves.png"));
+    QCOMPARE(exportChart(window->chartPicture(), path, ChartFormat::Png), QString());
+    const QImage exported(path);
+    QVERIFY(exported.width() >= 1200);
+    // The curves are in it: pixels of the demand for X's or the long-run costs' blue.
+    int blue = 0;
+    for (int y = 0; y < exported.height(); y += 2)
+        for (int x = 0; x < exported.width(); x += 2)
+            blue += exported.pixel(x, y) == qRgb(0x1f, 0x5f, 0xbf);
+    QVERIFY2(blue > 100, qPrintable(QString::number(blue)));
 }
 
 QTEST_MAIN(TestCurvesWindows)
