@@ -35,7 +35,8 @@ struct Shown
 };
 
 /// `state.range(0)`: 0 the cost curves, 1 the input demand; `state.range(1)`: 1 the short
-/// period. Shows that window, with the period set, and hides the other.
+/// period; `state.range(2)`: the zoom in percent. Shows that window, with the period and the zoom
+/// set, and hides the other.
 Shown show(const benchmark::State &state)
 {
     if (!form1) {
@@ -44,6 +45,7 @@ Shown show(const benchmark::State &state)
         if (!QTest::qWaitForWindowExposed(form1.get()))
             qFatal("the main window was never exposed");
     }
+    form1->setZoomPercent(static_cast<int>(state.range(2)));
     QAction *shortPeriod = form1->findChild<QAction *>(QStringLiteral("mnushort"));
     if (shortPeriod->isChecked() != (state.range(1) == 1))
         shortPeriod->trigger();
@@ -125,8 +127,10 @@ double worstSamplingError(const analysis::CurveCharts &charts, const Shown &show
 {
     double worst = 0;
     for (const analysis::CurveChart &chart : charts.charts) {
-        const double sx = 4.0 * shown.picture1->width() / chart.horizontal.max;
-        const double sy = 4.0 * shown.picture1->height() / chart.vertical.max;
+        // The chart's size at 400 %, whatever the zoom it is shown at.
+        const double at400 = 4 * 100.0 / form1->zoomPercent();
+        const double sx = at400 * shown.picture1->width() / chart.horizontal.max;
+        const double sy = at400 * shown.picture1->height() / chart.vertical.max;
         for (const analysis::Curve &curve : chart.curves) {
             const bool inverse = curve.kind == analysis::CurveKind::InverseDemandX;
             for (const auto &piece : curve.pieces) {
@@ -177,7 +181,7 @@ void curvesAfterTextChange(benchmark::State &state)
         state.SkipWithError("a curve is not smooth at 400 % zoom");
 }
 BENCHMARK(curvesAfterTextChange)
-        ->ArgsProduct({ { 0, 1 }, { 0, 1 } })
+        ->ArgsProduct({ { 0, 1 }, { 0, 1 }, { 100, 400 } })
         ->Unit(benchmark::kMicrosecond);
 
 /// The floor of the line above: computing the same charts and painting their polylines, with
@@ -189,7 +193,7 @@ void curvesFloor(benchmark::State &state)
     shown.window->hide();
     QImage image1(shown.picture1->size(), QImage::Format_ARGB32_Premultiplied);
     QImage image2(shown.picture2->size(), QImage::Format_ARGB32_Premultiplied);
-    const QPen pen(Qt::black, 1.5);
+    const QPen pen(Qt::black, 1.5 * state.range(2) / 100.0);
     for (auto _ : state) {
         const analysis::CurveCharts charts = chartsOf(state);
         for (std::size_t c = 0; c < 2; ++c) {
@@ -213,7 +217,9 @@ void curvesFloor(benchmark::State &state)
         pixelSink = image1.pixel(10, 10) + image2.pixel(10, 10);
     }
 }
-BENCHMARK(curvesFloor)->ArgsProduct({ { 0, 1 }, { 0, 1 } })->Unit(benchmark::kMicrosecond);
+BENCHMARK(curvesFloor)
+        ->ArgsProduct({ { 0, 1 }, { 0, 1 }, { 100, 400 } })
+        ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
@@ -223,7 +229,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     std::vector<Comparison> comparisons;
-    for (const char *args : { "0/0", "0/1", "1/0", "1/1" })
+    for (const char *args :
+         { "0/0/100", "0/1/100", "1/0/100", "1/1/100", "0/0/400", "0/1/400", "1/0/400", "1/1/400" })
         comparisons.push_back({ std::string("curvesAfterTextChange/") + args,
                                 std::string("curvesFloor/") + args, 4.0, 16000.0 });
     const int status = runAndCompare(argc, argv, comparisons);
