@@ -1,5 +1,6 @@
 #include "ui/exportcommands.h"
 #include "ui/mainwindow.h"
+#include "ui/plotsurface.h"
 #include "ui/resultlist.h"
 #include "ui/resultlog.h"
 #include "ui/resulttable.h"
@@ -85,6 +86,7 @@ private slots:
     void commandsInTheMenus();
     void chartInEachFormat_data();
     void chartInEachFormat();
+    void scaleShownStaysText();
     void saveDialog_data();
     void saveDialog();
     void exactNumbersAndQuotedTexts();
@@ -235,6 +237,18 @@ void TestExport::chartInEachFormat()
         QCOMPARE(pdfText(path), QStringLiteral("Y X [page end]"));
         break;
     }
+}
+
+void TestExport::scaleShownStaysText()
+{
+    control<PlotSurface>("Picture1")->setScaleShown(true);
+    const QString path = folder.filePath(QStringLiteral("chart.pdf"));
+    QVERIFY(commands->exportChartTo(path, ChartFormat::Pdf));
+    const QString text = pdfText(path);
+    const QStringList words = text.split(u' ');
+    for (const char *number : { "0", "2", "4", "6", "8", "10" })
+        QVERIFY2(words.count(QLatin1String(number)) == 2, qPrintable(text)); // on both axes
+    QVERIFY2(text.contains(QStringLiteral("in thousands")), qPrintable(text));
 }
 
 void TestExport::saveDialog_data()
