@@ -123,6 +123,16 @@ int main(int argc, char *argv[])
     parametres->addAction(QStringLiteral("&Isoquants"));
     QMenu *issues = form1.menuBar()->addMenu(QStringLiteral("&Issues"));
     issues->addAction(QStringLiteral("&Short-period fixed quantity of Y"))->setCheckable(true);
+    QMenu *view = form1.menuBar()->addMenu(QStringLiteral("&View"));
+    view->addAction(QStringLiteral("Zoom &In"))
+            ->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                             QKeySequence(Qt::CTRL | Qt::Key_Equal) });
+    view->addAction(QStringLiteral("Zoom &Out"))
+            ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    view->addAction(QStringLiteral("&Actual Size"))
+            ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    view->addSeparator();
+    view->addAction(QStringLiteral("Show &Scale"))->setCheckable(true);
     QMenu *help = form1.menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&How to use this software"));
     help->addAction(QStringLiteral("&Glossary"));

@@ -27,6 +27,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
 
 #include <algorithm>
 #include <variant>
@@ -91,6 +93,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
             &MainWindow::categoryApplied);
     form4 = std::make_unique<IsoquantParametersWindow>([this] { return selectedTechnology(); });
     text1->setFocus();
+    restoreView();
 }
 
 MainWindow::~MainWindow() = default;
@@ -187,7 +190,7 @@ void MainWindow::createControls()
     label6->resize(label6->width(), std::max(label6->height(), twoLines));
     label8->resize(client->width() - label8->x() - 8, std::max(label8->height(), twoLines));
 
-    fitCaptions(client);
+    finishLayout(client);
 
     updateTabOrder();
     connect(option1, &QButtonGroup::idToggled, this, [this](int, bool checked) {
@@ -244,6 +247,19 @@ void MainWindow::createMenus()
     mnushort = item(mnuderived, QStringLiteral("mnushort"), tr("&Short-period fixed quantity of Y"),
                     &MainWindow::mnushortTriggered);
     mnushort->setCheckable(true);
+    mnuview = menu(QStringLiteral("mnuview"), tr("&View"));
+    mnuzoomin = item(mnuview, QStringLiteral("mnuzoomin"), tr("Zoom &In"), &MainWindow::zoomIn);
+    mnuzoomin->setShortcuts(
+            { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) });
+    mnuzoomout = item(mnuview, QStringLiteral("mnuzoomout"), tr("Zoom &Out"), &MainWindow::zoomOut);
+    mnuzoomout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    mnuzoomreset = item(mnuview, QStringLiteral("mnuzoomreset"), tr("&Actual Size"),
+                        &MainWindow::zoomReset);
+    mnuzoomreset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    mnuview->addSeparator();
+    mnuscale = mnuview->addAction(tr("Show &Scale"));
+    mnuscale->setObjectName(QStringLiteral("mnuscale"));
+    mnuscale->setCheckable(true);
     mnuhelp = menu(QStringLiteral("mnuhelp"), tr("&Help"));
     mnuhow = item(mnuhelp, QStringLiteral("mnuhow"), tr("&How to use this software"),
                   &MainWindow::mnuhowTriggered);
@@ -395,6 +411,91 @@ void MainWindow::mnushortTriggered()
     // The action has already inverted its own checked state; each control follows from its own.
     label7->setHidden(!label7->isHidden());
     text4->setHidden(!text4->isHidden());
+}
+
+namespace {
+
+constexpr char zoomKey[] = "view/zoom";
+constexpr char scaleKey[] = "view/showScale";
+
+} // namespace
+
+void MainWindow::restoreView()
+{
+    // The zoom step and "Show Scale" are the only settings the program keeps between runs.
+    const QSettings settings;
+    mnuscale->setChecked(settings.value(QLatin1String(scaleKey), false).toBool());
+    showScale(mnuscale->isChecked());
+    connect(mnuscale, &QAction::toggled, this, [this](bool on) {
+        showScale(on);
+        QSettings().setValue(QLatin1String(scaleKey), on);
+    });
+    // A step saved on a larger screen comes back as the largest step that fits this one.
+    const int saved = settings.value(QLatin1String(zoomKey), 100).toInt();
+    int restored = zoomSteps.front();
+    for (int step : zoomSteps)
+        if (step <= saved && fitsScreen(step))
+            restored = step;
+    setZoomPercent(restored);
+}
+
+void MainWindow::showScale(bool on)
+{
+    picture1->setScaleShown(on);
+    centralWidget()->update(); // the scale's numbers stand beside the chart
+}
+
+bool MainWindow::fitsScreen(int percent) const
+{
+    const QScreen *shownOn = screen();
+    if (!shownOn)
+        return true;
+    // The window at `percent`: its client area and menu bar scale, its frame does not.
+    const double ratio = percent / double(zoom);
+    const QSize client = (QSizeF(centralWidget()->size()) * ratio).toSize();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize whole(client.width() + frame.width(),
+                      client.height() + qRound(menuBar()->sizeHint().height() * ratio)
+                              + frame.height());
+    const QSize room = shownOn->availableGeometry().size();
+    return whole.width() <= room.width() && whole.height() <= room.height();
+}
+
+void MainWindow::setZoomPercent(int percent)
+{
+    if (std::find(zoomSteps.begin(), zoomSteps.end(), percent) == zoomSteps.end())
+        return;
+    zoom = percent;
+    setZoomFactor(percent / 100.0);
+    mnuzoomout->setEnabled(percent > zoomSteps.front());
+    mnuzoomreset->setEnabled(percent != 100);
+    const auto next = std::upper_bound(zoomSteps.begin(), zoomSteps.end(), percent);
+    mnuzoomin->setEnabled(next != zoomSteps.end() && fitsScreen(*next));
+}
+
+void MainWindow::chooseZoom(int percent)
+{
+    setZoomPercent(percent);
+    QSettings().setValue(QLatin1String(zoomKey), zoom);
+}
+
+void MainWindow::zoomIn()
+{
+    const auto next = std::upper_bound(zoomSteps.begin(), zoomSteps.end(), zoom);
+    if (next != zoomSteps.end() && fitsScreen(*next))
+        chooseZoom(*next);
+}
+
+void MainWindow::zoomOut()
+{
+    const auto current = std::lower_bound(zoomSteps.begin(), zoomSteps.end(), zoom);
+    if (current != zoomSteps.begin())
+        chooseZoom(*std::prev(current));
+}
+
+void MainWindow::zoomReset()
+{
+    chooseZoom(100);
 }
 
 void MainWindow::mnupreferencesTriggered()

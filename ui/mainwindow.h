@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QUrl>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -42,6 +43,13 @@ public:
     /// The folder of the help pages, as a file URL ending in "/", found from the executable.
     static QUrl helpBaseUrl();
 
+    /// The zoom steps of the View menu, in percent.
+    static constexpr std::array<int, 8> zoomSteps{ 100, 125, 150, 175, 200, 250, 300, 400 };
+    /// Zooms every window of the program to `percent`, one of zoomSteps (others are ignored),
+    /// whether or not it fits the screen; saves nothing.
+    void setZoomPercent(int percent);
+    int zoomPercent() const { return zoom; }
+
     IsoquantParametersWindow *isoquantParameters() const { return form4.get(); }
     GeneralParametersWindow *generalParameters() const { return form5.get(); }
     /// Export, print and copy of the chart and the results.
@@ -63,6 +71,14 @@ private:
     void apply(const analysis::Effect &effect);
     void changeResult(analysis::ResultLabel label, CaptionChange change, const QString &text);
     ChartPicture chartPicture() const;
+
+    void restoreView();
+    void showScale(bool on);
+    bool fitsScreen(int percent) const;
+    void chooseZoom(int percent);
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
 
     void command1Clicked();
     void clearResults();
@@ -98,15 +114,21 @@ private:
     QMenu *mnuedit = nullptr;
     QMenu *mnuparametres = nullptr;
     QMenu *mnuderived = nullptr;
+    QMenu *mnuview = nullptr;
     QMenu *mnuhelp = nullptr;
     QAction *mnuexit = nullptr;
     QAction *mnugenparam = nullptr;
     QAction *mnupreferences = nullptr;
     QAction *mnushort = nullptr;
+    QAction *mnuzoomin = nullptr;
+    QAction *mnuzoomout = nullptr;
+    QAction *mnuzoomreset = nullptr;
+    QAction *mnuscale = nullptr;
     QAction *mnuhow = nullptr;
     QAction *mnuglossary = nullptr;
     QAction *mnuabout = nullptr;
 
+    int zoom = 100; ///< percent, one of zoomSteps
     ResultLog results; ///< the Draws since the last Clear that wrote a result line
     ExportCommands *exporter = nullptr;
 
