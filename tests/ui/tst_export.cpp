@@ -80,6 +80,7 @@ class TestExport : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -127,6 +128,13 @@ private:
     QDir folder; ///< empty at the start of each test
 };
 
+void TestExport::initTestCase()
+{
+    // Zooming saves its step: to a test-only place, under a name of its own.
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("production-lab-export-tests"));
+}
+
 void TestExport::init()
 {
     QLocale::setDefault(QLocale::c());
@@ -141,7 +149,9 @@ void TestExport::init()
 
 void TestExport::cleanup()
 {
+    form1->setZoomPercent(100);
     form1.reset();
+    QSettings().clear();
     scratch.reset();
     QLocale::setDefault(QLocale::c());
 }
@@ -201,6 +211,9 @@ void TestExport::chartInEachFormat()
                      qPrintable(QStringLiteral("at %1, %2").arg(on.x()).arg(on.y())));
         QVERIFY(!inkAround(pixels, pixel(8, 8), scale));
         QVERIFY(inkAround(pixels, pixel(0, 5), scale)); // the Y axis
+        form1->setZoomPercent(200); // the figure is the same at any zoom
+        QVERIFY(commands->exportChartTo(png, ChartFormat::Png));
+        QCOMPARE(QImage(png, "png"), pixels);
         break;
     }
     case ChartFormat::Svg: {
