@@ -235,13 +235,14 @@ void TestExport::chartInEachFormat()
         QVERIFY(paths >= (drawn ? 10 : 2)); // each Draw adds its curves and lines to the axes
 
         // Drawn again, the vectors ink what the PNG inks. Edges antialiased differently may add
-        // a little ink around lines, never take it away.
+        // a little ink around lines; a curve drawn as a smooth line instead of the PNG's
+        // squares may leave a corner of a square uninked here and there.
         QImage vectors(pixels.size(), QImage::Format_RGB32);
         vectors.fill(Qt::white);
         QPainter painter(&vectors);
         QSvgRenderer(path).render(&painter);
         painter.end();
-        QCOMPARE(matchingInk(pixels, vectors), 1.0);
+        QVERIFY2(matchingInk(pixels, vectors) > 0.995, "ink the vectors lack");
         QVERIFY2(matchingInk(vectors, pixels) > 0.95, "ink the pixels lack");
         break;
     }
