@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "drawmessage.h"
 #include "generalparameterswindow.h"
 #include "isoquantparameterswindow.h"
 #include "plotsurface.h"
@@ -9,6 +10,7 @@
 #include "analysis/technologies.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -26,6 +28,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 
 #include <algorithm>
 #include <variant>
@@ -81,6 +84,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/production-lab-32.png")));
     createControls();
     createMenus();
+    createStatusLine();
+    nameForAccessibility();
 
     // Start-up, before the window appears: the chart's coordinates, then the general-parameter
     // window, then the isoquant-parameter window, both hidden.
@@ -265,9 +270,87 @@ void MainWindow::command1Clicked()
     // A Draw that ends early keeps what it produced before the fault: the effects list simply
     // stops there.
     const analysis::DrawOutcome outcome = analysis::draw(inputs);
+    const QString slopeBefore = label6->text();
+    const QString averageBefore = label8->text();
+    const qsizetype resultsBefore = label4->caption().size();
     for (const analysis::Effect &effect : outcome.effects)
         apply(effect);
     picture1->finishDraw();
+    reportDraw(inputs, outcome, slopeBefore, averageBefore, resultsBefore);
+}
+
+void MainWindow::createStatusLine()
+{
+    // Room for three lines, so that a stop, a warning and a note on earlier texts all show
+    // without the window changing its height from Draw to Draw.
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->setFont(controlFont());
+    statusBar()->setSizeGripEnabled(false);
+    statusMessage = makeLabel(QStringLiteral("StatusMessage"), QString(), statusBar());
+    statusMessage->setContentsMargins(6, 2, 6, 2);
+    statusMessage->setFixedHeight(3 * statusMessage->fontMetrics().lineSpacing() + 4);
+    statusBar()->addWidget(statusMessage, 1);
+}
+
+void MainWindow::nameForAccessibility()
+{
+    // The text boxes take their names from the labels beside them.
+    label1->setBuddy(text1);
+    label2->setBuddy(text2);
+    label3->setBuddy(text3);
+    label7->setBuddy(text4);
+    label6->setAccessibleDescription(tr("Slope of the isocost line"));
+    label8->setAccessibleDescription(tr("Average cost of production"));
+    statusBar()->setAccessibleName(tr("Status"));
+    picture1->setAccessibleDescription(DrawMessage::chartDescription(0, std::nullopt));
+}
+
+void MainWindow::reportDraw(const analysis::DrawInputs &inputs,
+                            const analysis::DrawOutcome &outcome, const QString &slopeBefore,
+                            const QString &averageBefore, qsizetype resultsBefore)
+{
+    bool drew = false;
+    bool slopeWritten = false;
+    bool averageWritten = false;
+    for (const analysis::Effect &effect : outcome.effects) {
+        drew = drew || std::holds_alternative<analysis::PlotPoint>(effect)
+                || std::holds_alternative<analysis::DrawSegment>(effect);
+        if (const auto *caption = std::get_if<analysis::SetCaption>(&effect)) {
+            slopeWritten = slopeWritten || caption->label == analysis::ResultLabel::Slope;
+            averageWritten = averageWritten || caption->label == analysis::ResultLabel::AverageCost;
+        }
+    }
+    EarlierTexts earlier;
+    earlier.slope = !slopeWritten && !label6->text().isEmpty();
+    earlier.averageCost = !averageWritten && !label8->text().isEmpty();
+    statusMessage->setText(DrawMessage::status(inputs, outcome, earlier));
+
+    if (drew)
+        ++drawsShown;
+    if (outcome.result)
+        latestResult = outcome.result;
+    picture1->setAccessibleDescription(DrawMessage::chartDescription(drawsShown, latestResult));
+
+    // Screen readers hear the message and every result text that changed.
+    QAccessibleEvent status(statusMessage, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&status);
+    if (!outcome.completed) {
+        QAccessibleEvent alert(statusMessage, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+    if (label6->text() != slopeBefore) {
+        QAccessibleEvent changed(label6, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+    if (label8->text() != averageBefore) {
+        QAccessibleEvent changed(label8, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+    if (label4->caption().size() > resultsBefore) {
+        QAccessibleTextInsertEvent inserted(label4, static_cast<int>(resultsBefore),
+                                            label4->caption().mid(resultsBefore));
+        QAccessible::updateAccessibility(&inserted);
+    }
 }
 
 void MainWindow::apply(const analysis::Effect &effect)
@@ -347,6 +430,10 @@ void MainWindow::clearResults()
     label4->setCaption(QString());
     label8->clear();
     label6->clear();
+    statusMessage->clear();
+    drawsShown = 0;
+    latestResult.reset();
+    picture1->setAccessibleDescription(DrawMessage::chartDescription(0, std::nullopt));
     releaseFreedMemory();
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 QT_BEGIN_NAMESPACE
 class QAction;
@@ -50,6 +51,11 @@ protected:
 private:
     void createControls();
     void createMenus();
+    void createStatusLine();
+    void nameForAccessibility();
+    void reportDraw(const analysis::DrawInputs &inputs, const analysis::DrawOutcome &outcome,
+                    const QString &slopeBefore, const QString &averageBefore,
+                    qsizetype resultsBefore);
     void updateTabOrder();
     analysis::TechnologyType selectedTechnology() const;
     enum class CaptionChange { Set, Append, Show };
@@ -97,6 +103,10 @@ private:
     QAction *mnuhow = nullptr;
     QAction *mnuglossary = nullptr;
     QAction *mnuabout = nullptr;
+
+    QLabel *statusMessage = nullptr; ///< the status line's text, one message per Draw
+    int drawsShown = 0; ///< Draws that drew on the chart since the last Clear
+    std::optional<analysis::ResultRecord> latestResult; ///< of the latest Draw that wrote one
 
     std::unique_ptr<GeneralParametersWindow> form5;
     std::unique_ptr<IsoquantParametersWindow> form4;
