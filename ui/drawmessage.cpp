@@ -101,10 +101,10 @@ QString stopSentence(const analysis::DrawInputs &inputs, const analysis::Diagnos
                     .arg(box, value, number(stop.second), step);
         return DrawMessage::tr("Stopped: %1 needs a power of a negative number.").arg(step);
     case DiagnosticKind::BeyondDouble:
-        if (stop.step == analysis::DrawStep::ReadInputs && stop.input)
+        if (!stop.text.empty() && stop.input)
             return DrawMessage::tr("Stopped: %1, \"%2\", is too large for a number (the largest is "
                                    "about 1.8E+308).")
-                    .arg(box, QString::fromStdString(inputs.*analysis::textOf(*stop.input)));
+                    .arg(box, QString::fromStdString(stop.text));
         if (stop.input)
             return DrawMessage::tr("Stopped: with %1 at %2, %3 is too large to compute (beyond "
                                    "about 1.8E+308).")
