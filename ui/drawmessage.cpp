@@ -82,7 +82,7 @@ QString resultSentence(const analysis::ResultRecord &r)
             .arg(technology, number(r.level), point);
 }
 
-QString stopSentence(const analysis::DrawInputs &inputs, const analysis::Diagnostic &stop)
+QString stopSentence(const analysis::Diagnostic &stop)
 {
     using analysis::DiagnosticKind;
     const QString step = stepName(stop.step);
@@ -193,8 +193,7 @@ QString DrawMessage::boxName(analysis::InputBox box)
     return tr("the exponent b of Cobb-Douglas");
 }
 
-QString DrawMessage::status(const analysis::DrawInputs &inputs,
-                            const analysis::DrawOutcome &outcome, EarlierTexts earlier)
+QString DrawMessage::status(const analysis::DrawOutcome &outcome, EarlierTexts earlier)
 {
     QStringList sentences;
     const analysis::Diagnostic *stop = nullptr;
@@ -202,7 +201,7 @@ QString DrawMessage::status(const analysis::DrawInputs &inputs,
         stop = &outcome.diagnostics.back();
 
     if (stop)
-        sentences << stopSentence(inputs, *stop);
+        sentences << stopSentence(*stop);
     if (outcome.result)
         sentences << resultSentence(*outcome.result);
     // After a stop only the partial reads matter: they may explain it. The other warnings are

@@ -21,8 +21,7 @@ class DrawMessage
 public:
     /// The status line after a Draw: what it produced, or why it stopped, then its warnings, then
     /// which texts on screen are from an earlier Draw.
-    static QString status(const analysis::DrawInputs &inputs, const analysis::DrawOutcome &outcome,
-                          EarlierTexts earlier);
+    static QString status(const analysis::DrawOutcome &outcome, EarlierTexts earlier);
 
     /// The chart's accessible description: how many Draws it shows and the latest chosen point.
     static QString chartDescription(int draws, const std::optional<analysis::ResultRecord> &latest);

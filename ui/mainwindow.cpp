@@ -276,7 +276,7 @@ void MainWindow::command1Clicked()
     for (const analysis::Effect &effect : outcome.effects)
         apply(effect);
     picture1->finishDraw();
-    reportDraw(inputs, outcome, slopeBefore, averageBefore, resultsBefore);
+    reportDraw(outcome, slopeBefore, averageBefore, resultsBefore);
 }
 
 void MainWindow::createStatusLine()
@@ -308,8 +308,7 @@ void MainWindow::nameForAccessibility()
     picture1->setAccessibleDescription(DrawMessage::chartDescription(0, std::nullopt));
 }
 
-void MainWindow::reportDraw(const analysis::DrawInputs &inputs,
-                            const analysis::DrawOutcome &outcome, const QString &slopeBefore,
+void MainWindow::reportDraw(const analysis::DrawOutcome &outcome, const QString &slopeBefore,
                             const QString &averageBefore, qsizetype resultsBefore)
 {
     bool drew = false;
@@ -326,7 +325,7 @@ void MainWindow::reportDraw(const analysis::DrawInputs &inputs,
     EarlierTexts earlier;
     earlier.slope = !slopeWritten && !label6->text().isEmpty();
     earlier.averageCost = !averageWritten && !label8->text().isEmpty();
-    statusMessage->setText(DrawMessage::status(inputs, outcome, earlier));
+    statusMessage->setText(DrawMessage::status(outcome, earlier));
 
     if (drew)
         ++drawsShown;

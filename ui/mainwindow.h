@@ -53,9 +53,8 @@ private:
     void createMenus();
     void createStatusLine();
     void nameForAccessibility();
-    void reportDraw(const analysis::DrawInputs &inputs, const analysis::DrawOutcome &outcome,
-                    const QString &slopeBefore, const QString &averageBefore,
-                    qsizetype resultsBefore);
+    void reportDraw(const analysis::DrawOutcome &outcome, const QString &slopeBefore,
+                    const QString &averageBefore, qsizetype resultsBefore);
     void updateTabOrder();
     analysis::TechnologyType selectedTechnology() const;
     enum class CaptionChange { Set, Append, Show };
