@@ -111,12 +111,29 @@ int main(int argc, char *argv[])
                   { Kind::Label, "", 4860, 2820, 3675, 375, -1 },
           });
     QMenu *file = form1.menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&Export Chart..."));
+    file->addAction(QStringLiteral("Export &Results..."));
+    file->addAction(QStringLiteral("&Print..."))->setShortcut(QKeySequence::Print);
+    file->addSeparator();
     file->addAction(QStringLiteral("&Exit"));
+    QMenu *edit = form1.menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(QStringLiteral("&Copy Results"))
+            ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     QMenu *parametres = form1.menuBar()->addMenu(QStringLiteral("&Parametres"));
     parametres->addAction(QStringLiteral("&General"));
     parametres->addAction(QStringLiteral("&Isoquants"));
     QMenu *issues = form1.menuBar()->addMenu(QStringLiteral("&Issues"));
     issues->addAction(QStringLiteral("&Short-period fixed quantity of Y"))->setCheckable(true);
+    QMenu *view = form1.menuBar()->addMenu(QStringLiteral("&View"));
+    view->addAction(QStringLiteral("Zoom &In"))
+            ->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                             QKeySequence(Qt::CTRL | Qt::Key_Equal) });
+    view->addAction(QStringLiteral("Zoom &Out"))
+            ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    view->addAction(QStringLiteral("&Actual Size"))
+            ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    view->addSeparator();
+    view->addAction(QStringLiteral("Show &Scale"))->setCheckable(true);
     QMenu *help = form1.menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&How to use this software"));
     help->addAction(QStringLiteral("&Glossary"));

@@ -143,6 +143,90 @@ void plotDefaultDrawFloor(benchmark::State &state)
 }
 BENCHMARK(plotDefaultDrawFloor)->Unit(benchmark::kMicrosecond);
 
+/// A zoom step to 400 % with 100 different Cobb-Douglas Draws on the chart: every window
+/// scaled, and the chart painted again from its operations and shown (from 300 %, untimed).
+void zoomStepTo400(benchmark::State &state)
+{
+    // A zoom scales every window of the process: the long lists of the other benchmarks' windows
+    // would be laid out again too, so they are closed first (wholeDraw fills them again).
+    sessions.clear();
+    Session session;
+    session.fillDifferent(100);
+    for (auto _ : state) {
+        state.PauseTiming();
+        session.zoomAndRepaint(300);
+        Session::settle();
+        state.ResumeTiming();
+        session.zoomAndRepaint(400);
+    }
+    session.verify();
+    session.zoomAndRepaint(100);
+}
+BENCHMARK(zoomStepTo400)->Iterations(10)->Unit(benchmark::kMillisecond);
+
+/// The chart's part of that step alone: its 100 Draws painted again at 400 %.
+void chartAt400(benchmark::State &state)
+{
+    PlotSurface surface;
+    surface.resize(133, 133);
+    surface.setUserCoordinates(0, 10, 10, 0);
+    for (int i = 0; i < 100; ++i) {
+        analysis::DrawInputs inputs;
+        inputs.level = std::to_string(1000 + 7 * i);
+        for (const analysis::Effect &effect : analysis::draw(inputs).effects) {
+            if (const auto *point = std::get_if<analysis::PlotPoint>(&effect))
+                surface.plotPoint(point->x, point->y);
+            else if (const auto *segment = std::get_if<analysis::DrawSegment>(&effect))
+                surface.drawSegment(segment->x1, segment->y1, segment->x2, segment->y2);
+            else if (const auto *pen = std::get_if<analysis::SetPenWidth>(&effect))
+                surface.setPenWidth(pen->pixels);
+        }
+        surface.finishDraw();
+    }
+    surface.resize(532, 532);
+    for (auto _ : state) {
+        // A change of scale drops the pixels; the next use paints the kept drawing again.
+        surface.setScaleFactor(3);
+        surface.setScaleFactor(4);
+        pixelSink = surface.image().pixel(266, 266);
+    }
+}
+BENCHMARK(chartAt400)->Unit(benchmark::kMillisecond);
+
+/// The floor of the line above: the same 100 Draws' points (as 4 x 4 squares) and lines painted
+/// with one painter into a 532 x 532 image, all the squares in one call.
+void chartAt400Floor(benchmark::State &state)
+{
+    std::vector<QRectF> squares;
+    std::vector<QLineF> lines;
+    constexpr double scale = 532 / 10.0;
+    for (int i = 0; i < 100; ++i) {
+        analysis::DrawInputs inputs;
+        inputs.level = std::to_string(1000 + 7 * i);
+        for (const analysis::Effect &effect : analysis::draw(inputs).effects) {
+            if (const auto *point = std::get_if<analysis::PlotPoint>(&effect))
+                squares.emplace_back(std::floor(point->x * scale / 4) * 4,
+                                     std::floor((10 - point->y) * scale / 4) * 4, 4, 4);
+            else if (const auto *segment = std::get_if<analysis::DrawSegment>(&effect))
+                lines.emplace_back(segment->x1 * scale, (10 - segment->y1) * scale,
+                                   segment->x2 * scale, (10 - segment->y2) * scale);
+        }
+    }
+    QImage image(532, 532, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawRects(squares.data(), int(squares.size()));
+        painter.setPen(QPen(Qt::black, 4));
+        painter.drawLines(lines.data(), int(lines.size()));
+        painter.end();
+        pixelSink = image.pixel(266, 266);
+    }
+}
+BENCHMARK(chartAt400Floor)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -153,9 +237,12 @@ int main(int argc, char **argv)
     const int status = runAndCompare(argc, argv,
                                      {
                                              { "wholeDraw/0", "computeAndPlotFloor", 2.0, 1000.0 },
-                                             { "wholeDraw/1000", "wholeDraw/0", 1.2, {} },
-                                             { "wholeDraw/10000", "wholeDraw/0", 1.2, {} },
+                                             // The list's scroll bar may cost a little.
+                                             { "wholeDraw/1000", "wholeDraw/0", 1.5, 2000.0 },
+                                             { "wholeDraw/10000", "wholeDraw/0", 1.5, 2000.0 },
                                              { "plotDefaultDraw", "plotDefaultDrawFloor", 2.0, {} },
+                                             { "chartAt400", "chartAt400Floor", 2.0, 50000.0 },
+                                             { "zoomStepTo400", "", 0, 50000.0 },
                                      });
     sessions.clear();
     return status;

@@ -5,11 +5,12 @@
 #include <vector>
 
 /// One goal: a benchmark of the project against the benchmark of its floor. Both are named
-/// as Google Benchmark prints them without repetition suffixes ("wholeDraw/0").
+/// as Google Benchmark prints them without repetition suffixes ("wholeDraw/0"). Without a
+/// floor, the goal is the figure's bound alone.
 struct Comparison
 {
     std::string figure;
-    std::string floor;
+    std::string floor; ///< empty: no floor, only `maxFigureMicros`
     double maxRatio = 0; ///< the figure's median over the floor's, at most
     std::optional<double> maxFigureMicros; ///< and the figure's median itself, at most
 };

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "ui/mainwindow.h"
+#include "ui/plotsurface.h"
 #include "ui/resultlist.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -34,7 +36,9 @@ public:
             qFatal("the main window was never exposed");
         draw = form1.findChild<QPushButton *>(QStringLiteral("Command1"));
         clear = form1.findChild<QPushButton *>(QStringLiteral("Command2"));
-        form1.findChild<QWidget *>(QStringLiteral("Picture1"))->installEventFilter(&chartPaints);
+        chart = form1.findChild<PlotSurface *>(QStringLiteral("Picture1"));
+        chart->installEventFilter(&chartPaints);
+        level = form1.findChild<QLineEdit *>(QStringLiteral("Text1"));
         list = form1.findChild<ResultList *>(QStringLiteral("Label4"));
         list->viewport()->installEventFilter(&listPaints);
         settle();
@@ -61,6 +65,32 @@ public:
         }
         settle();
     }
+
+    /// Draws `count` Cobb-Douglas isoquants of different levels, each its own curve.
+    void fillDifferent(int count)
+    {
+        const QString start = level->text();
+        for (int i = 0; i < count; ++i) {
+            level->setText(QString::number(1000 + 7 * i));
+            QTest::mouseClick(draw, Qt::LeftButton);
+            ++results;
+            if (results % 100 == 0)
+                QCoreApplication::processEvents();
+        }
+        level->setText(start);
+        settle();
+    }
+
+    /// One zoom step of every window to `percent`, until the chart has been painted again.
+    void zoomAndRepaint(int percent)
+    {
+        const int before = chartPaints.paints;
+        form1.setZoomPercent(percent);
+        while (chartPaints.paints == before)
+            QCoreApplication::processEvents();
+    }
+
+    PlotSurface &plotSurface() { return *chart; }
 
     void clearAndRepaint()
     {
@@ -91,6 +121,8 @@ private:
     MainWindow form1;
     QPushButton *draw = nullptr;
     QPushButton *clear = nullptr;
+    QLineEdit *level = nullptr;
+    PlotSurface *chart = nullptr;
     ResultList *list = nullptr;
     PaintCounter chartPaints, listPaints;
     long long results = 0;

@@ -122,7 +122,7 @@ void paintFrame(QPainter &painter, const QRectF &chart, const QRectF &userCorner
             const double top = std::clamp(y - pen / 2, chart.top(), chart.bottom() - pen);
             painter.fillRect(QRectF(chart.left() - tickTwips * kx, top, tickTwips * kx, pen),
                              look.ink);
-            text(-475, (y - chart.top()) / ky - 90, 400, 180, Qt::AlignRight | Qt::AlignVCenter,
+            text(-505, (y - chart.top()) / ky - 90, 400, 180, Qt::AlignRight | Qt::AlignVCenter,
                  number);
         }
     }
@@ -186,7 +186,6 @@ void ChartDrawing::endRun()
     const auto [first, last] = byHash.equal_range(hash);
     for (auto it = first; it != last; ++it) {
         if (*distinct[it->second] == open) {
-            order.push_back(it->second);
             open = OperationRun();
             return;
         }
@@ -195,7 +194,6 @@ void ChartDrawing::endRun()
     open.shrink();
     distinct.push_back(std::make_unique<const OperationRun>(std::move(open)));
     byHash.emplace(hash, index);
-    order.push_back(index);
     open = OperationRun();
 }
 
@@ -204,7 +202,6 @@ void ChartDrawing::clear()
     // New, empty containers: the memory goes back, not only the elements.
     distinct = decltype(distinct)();
     byHash = decltype(byHash)();
-    order = decltype(order)();
     open = OperationRun();
 }
 
@@ -266,15 +263,20 @@ ChartRenderer::ChartRenderer(QPainter &painter, const QRectF &chartArea, const Q
     }
 }
 
-std::optional<QRectF> ChartRenderer::cell(QPointF centre) const
+std::optional<QPoint> ChartRenderer::cellAt(QPointF centre) const
 {
     // A single-pixel point fills the design pixel its centre falls in, scaled like the pens.
     if (!(centre.x() >= area.left() && centre.x() < area.right() && centre.y() >= area.top()
           && centre.y() < area.bottom()))
         return std::nullopt;
-    const double column = std::floor((centre.x() - area.left()) / penScale);
-    const double row = std::floor((centre.y() - area.top()) / penScale);
-    return QRectF(area.left() + column * penScale, area.top() + row * penScale, penScale, penScale);
+    return QPoint(static_cast<int>((centre.x() - area.left()) / penScale),
+                  static_cast<int>((centre.y() - area.top()) / penScale));
+}
+
+QRectF ChartRenderer::cellsArea(const QRect &cells) const
+{
+    return { area.left() + cells.left() * penScale, area.top() + cells.top() * penScale,
+             cells.width() * penScale, cells.height() * penScale };
 }
 
 void ChartRenderer::writeCell(const QRectF &cell)
@@ -295,14 +297,15 @@ QRectF ChartRenderer::point(float x, float y, int pen)
 {
     const QPointF centre = map(x, y);
     if (pen == 1) {
-        const std::optional<QRectF> square = cell(centre);
-        if (!square)
+        const std::optional<QPoint> cell = cellAt(centre);
+        if (!cell)
             return {};
+        const QRectF square = cellsArea(QRect(*cell, QSize(1, 1)));
         if (direct)
-            writeCell(*square);
+            writeCell(square);
         else
-            painter.fillRect(*square, ink);
-        return *square;
+            painter.fillRect(square, ink);
+        return square;
     }
     const double width = pen * penScale;
     const QRectF dot(centre.x() - width / 2, centre.y() - width / 2, width, width);
@@ -331,18 +334,69 @@ QRectF ChartRenderer::segment(float x1, float y1, float x2, float y2, int pen)
             .adjusted(-margin, -margin, margin, margin);
 }
 
+void ChartRenderer::writeCells(const float *xy, std::size_t count)
+{
+    // A curve's points fall many to a design pixel, and its pixels in rows and columns: they are
+    // joined into rectangles of the same pixels, each written once into the image.
+    QRect cells;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::optional<QPoint> cell = cellAt(map(xy[2 * i], xy[2 * i + 1]));
+        if (!cell || cells.contains(*cell))
+            continue;
+        const bool extendsRow = cells.height() == 1 && cell->y() == cells.top()
+                && (cell->x() == cells.right() + 1 || cell->x() == cells.left() - 1);
+        const bool extendsColumn = cells.width() == 1 && cell->x() == cells.left()
+                && (cell->y() == cells.bottom() + 1 || cell->y() == cells.top() - 1);
+        if (!cells.isEmpty() && (extendsRow || extendsColumn)) {
+            cells |= QRect(*cell, QSize(1, 1));
+            continue;
+        }
+        if (!cells.isEmpty())
+            writeCell(cellsArea(cells));
+        cells = QRect(*cell, QSize(1, 1));
+    }
+    if (!cells.isEmpty())
+        writeCell(cellsArea(cells));
+}
+
+void ChartRenderer::fillCells(const float *xy, std::size_t count)
+{
+    // One path for a curve's points: a vector device keeps it one element. Many points of a
+    // curve fall in the same design pixel, and neighbours in a row join into one rectangle, so
+    // each inked run of pixels is written once (bench_export: 100 curves as SVG under 5 MB).
+    // The winding fill keeps rectangles whose edges meet from cancelling out where rounding
+    // lets them overlap.
+    std::vector<std::pair<int, int>> cells; // row, column
+    cells.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        if (const std::optional<QPoint> cell = cellAt(map(xy[2 * i], xy[2 * i + 1])))
+            cells.emplace_back(cell->y(), cell->x());
+    std::sort(cells.begin(), cells.end());
+    cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+    QPainterPath squares;
+    squares.setFillRule(Qt::WindingFill);
+    for (std::size_t first = 0; first < cells.size();) {
+        std::size_t end = first + 1;
+        while (end < cells.size() && cells[end].first == cells[first].first
+               && cells[end].second == cells[end - 1].second + 1)
+            ++end;
+        squares.addRect(cellsArea(
+                QRect(cells[first].second, cells[first].first, static_cast<int>(end - first), 1)));
+        first = end;
+    }
+    painter.fillPath(squares, ink);
+}
+
 void ChartRenderer::replay(const OperationRun &run)
 {
     int pen = 1;
     run.replay([&pen](int width) { pen = width; },
                [&](const float *xy, std::size_t count) {
-                   if (pen == 1 && !direct) {
-                       // One path for a curve's points: a vector device keeps it one element.
-                       QPainterPath squares;
-                       for (std::size_t i = 0; i < count; ++i)
-                           if (const auto square = cell(map(xy[2 * i], xy[2 * i + 1])))
-                               squares.addRect(*square);
-                       painter.fillPath(squares, ink);
+                   if (pen == 1) {
+                       if (direct)
+                           writeCells(xy, count);
+                       else
+                           fillCells(xy, count);
                        return;
                    }
                    for (std::size_t i = 0; i < count; ++i)

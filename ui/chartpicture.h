@@ -71,9 +71,10 @@ private:
     int currentPen = 0; ///< the width of the latest pen step, 0 before the first
 };
 
-/// What a chart has drawn since it was last cleared, as operation runs in order. A run that
-/// equals one kept already is kept once and referred to again (a class repeating the same
-/// Draw does not multiply the memory).
+/// What a chart has drawn since it was last cleared, as operation runs. Every operation paints
+/// the one ink, so the picture depends neither on the order of the runs nor on how often each
+/// was drawn: a run equal to one kept already is dropped (a class repeating the same Draw does
+/// not multiply the memory, nor the time to paint the drawing again).
 class ChartDrawing
 {
 public:
@@ -82,15 +83,16 @@ public:
     /// Ends the run being recorded.
     void endRun();
     void clear();
-    bool empty() const { return order.empty() && open.empty(); }
-    /// Runs kept, counting each distinct run once (the open run included).
+    bool empty() const { return distinct.empty() && open.empty(); }
+    /// Runs kept, each distinct run once (the open run included).
     std::size_t distinctRuns() const { return distinct.size() + (open.empty() ? 0 : 1); }
 
+    /// Visits each distinct run once, the open run last.
     template<class Visitor>
     void forEachRun(Visitor &&visit) const
     {
-        for (std::uint32_t index : order)
-            visit(*distinct[index]);
+        for (const auto &run : distinct)
+            visit(*run);
         if (!open.empty())
             visit(open);
     }
@@ -98,7 +100,6 @@ public:
 private:
     std::vector<std::unique_ptr<const OperationRun>> distinct;
     std::unordered_multimap<std::size_t, std::uint32_t> byHash;
-    std::vector<std::uint32_t> order;
     OperationRun open;
 };
 
@@ -118,7 +119,9 @@ struct ChartLook
     unsigned layers = unsigned(ChartLayer::All);
     bool axisLetters = true; ///< "X" and "Y" as text (the window shows labels of its own instead)
     bool scale = false; ///< ticks at 0, 2, ... 10 thousand with their numbers and a unit note
-    qreal penScale = 1; ///< design pixels to target units, for pens, points and the axes
+    /// Design pixels to target units, for pens, points and the axes: the chart area's width
+    /// over 133 keeps the design's proportions (PlotSurface uses its zoom factor).
+    qreal penScale = 1;
     QFont font; ///< family and weight of the letters and numbers; their size follows the target
 };
 
@@ -130,14 +133,16 @@ QRectF chartAreaIn(const QRectF &figure);
 
 /// Paints a chart's picture into `target` (a figure rectangle, see figureAround) with any painter:
 /// the screen, an image of any size, an SVG generator, a PDF writer or a printer. Points and lines
-/// stay vector elements on a vector device. Render hints are the caller's; without
-/// antialiasing, lines fall on whole pixels as on the screen.
+/// stay vector elements on a vector device. `userCorners` holds the user coordinates of the
+/// chart's top-left and bottom-right corners (PlotSurface::userCorners). Render hints are the
+/// caller's; without antialiasing, lines fall on whole pixels as on the screen.
 void paintChart(QPainter &painter, const QRectF &target, const ChartDrawing &drawing,
                 const QRectF &userCorners, const ChartLook &look);
 
 /// Paints single operations into a chart area, as paintChart does. On an image whose painter only
-/// scales and moves, single-pixel points are written straight into its memory: a Cobb-Douglas
-/// curve is some 1600 of them, the bulk of a Draw (bench_window's plotDefaultDraw and wholeDraw).
+/// scales and moves, single-pixel points are written straight into its memory, clipped to the
+/// chart area rather than by the painter: a Cobb-Douglas curve is some 1600 of them, the bulk of
+/// a Draw (bench_window's plotDefaultDraw and wholeDraw, and chartAt400).
 class ChartRenderer
 {
 public:
@@ -151,9 +156,15 @@ public:
 
 private:
     QPointF map(float x, float y) const { return { ax * x + bx, ay * y + by }; }
-    /// The design-pixel cell of a single-pixel point at `centre`, or nothing outside the area.
-    std::optional<QRectF> cell(QPointF centre) const;
+    /// The design pixel (column, row) of a single-pixel point at `centre`; nothing outside.
+    std::optional<QPoint> cellAt(QPointF centre) const;
+    /// A rectangle of design pixels in painter coordinates.
+    QRectF cellsArea(const QRect &cells) const;
     void writeCell(const QRectF &cell);
+    /// Writes the design pixels of `count` single-pixel points into the image, each pixel once.
+    void writeCells(const float *xy, std::size_t count);
+    /// Fills the design pixels of `count` single-pixel points as one path, each pixel once.
+    void fillCells(const float *xy, std::size_t count);
 
     QPainter &painter;
     QRectF area;

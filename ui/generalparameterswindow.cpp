@@ -31,7 +31,7 @@ GeneralParametersWindow::GeneralParametersWindow(QWidget *parent) : QWidget(pare
     command1 = makeButton(QStringLiteral("Command1"), tr("OK - Activate the changes"), this);
     placeInTwips(command1, 4905, 2745, 2760, 780);
     connect(command1, &QPushButton::clicked, this, &GeneralParametersWindow::command1Clicked);
-    fitCaptions(this);
+    finishLayout(this);
 }
 
 void GeneralParametersWindow::command1Clicked()

@@ -96,7 +96,7 @@ IsoquantParametersWindow::IsoquantParametersWindow(
     command1 = makeButton(QStringLiteral("Command1"), tr("Restore defaults"), client);
     placeInTwips(command1, 3960, 5100, 1950, 735);
     connect(command1, &QPushButton::clicked, this, &IsoquantParametersWindow::command1Clicked);
-    fitCaptions(client);
+    finishLayout(client);
 }
 
 void IsoquantParametersWindow::enableFrameOf(analysis::TechnologyType technology)

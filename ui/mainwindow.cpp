@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "drawmessage.h"
+#include "exportcommands.h"
 #include "generalparameterswindow.h"
 #include "isoquantparameterswindow.h"
 #include "plotsurface.h"
@@ -29,6 +30,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QScreen>
+#include <QSettings>
 
 #include <algorithm>
 #include <variant>
@@ -95,6 +98,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
             &MainWindow::categoryApplied);
     form4 = std::make_unique<IsoquantParametersWindow>([this] { return selectedTechnology(); });
     text1->setFocus();
+    restoreView();
 }
 
 MainWindow::~MainWindow() = default;
@@ -191,7 +195,7 @@ void MainWindow::createControls()
     label6->resize(label6->width(), std::max(label6->height(), twoLines));
     label8->resize(client->width() - label8->x() - 8, std::max(label8->height(), twoLines));
 
-    fitCaptions(client);
+    finishLayout(client);
 
     updateTabOrder();
     connect(option1, &QButtonGroup::idToggled, this, [this](int, bool checked) {
@@ -229,8 +233,16 @@ void MainWindow::createMenus()
         return action;
     };
 
+    exporter = new ExportCommands(
+            this, [this] { return chartPicture(); }, results,
+            [this] { return label4->caption().split(u'\r', Qt::SkipEmptyParts); });
     mnufile = menu(QStringLiteral("mnufile"), tr("&File"));
+    mnufile->addActions({ exporter->exportChartAction(), exporter->exportResultsAction(),
+                          exporter->printAction() });
+    mnufile->addSeparator();
     mnuexit = item(mnufile, QStringLiteral("mnuexit"), tr("&Exit"), &QWidget::close);
+    mnuedit = menu(QStringLiteral("mnuedit"), tr("&Edit"));
+    mnuedit->addAction(exporter->copyResultsAction());
     mnuparametres = menu(QStringLiteral("mnuparametres"), tr("&Parametres"));
     mnugenparam = item(mnuparametres, QStringLiteral("mnugenparam"), tr("&General"),
                        &MainWindow::mnugenparamTriggered);
@@ -240,6 +252,19 @@ void MainWindow::createMenus()
     mnushort = item(mnuderived, QStringLiteral("mnushort"), tr("&Short-period fixed quantity of Y"),
                     &MainWindow::mnushortTriggered);
     mnushort->setCheckable(true);
+    mnuview = menu(QStringLiteral("mnuview"), tr("&View"));
+    mnuzoomin = item(mnuview, QStringLiteral("mnuzoomin"), tr("Zoom &In"), &MainWindow::zoomIn);
+    mnuzoomin->setShortcuts(
+            { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) });
+    mnuzoomout = item(mnuview, QStringLiteral("mnuzoomout"), tr("Zoom &Out"), &MainWindow::zoomOut);
+    mnuzoomout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    mnuzoomreset = item(mnuview, QStringLiteral("mnuzoomreset"), tr("&Actual Size"),
+                        &MainWindow::zoomReset);
+    mnuzoomreset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    mnuview->addSeparator();
+    mnuscale = mnuview->addAction(tr("Show &Scale"));
+    mnuscale->setObjectName(QStringLiteral("mnuscale"));
+    mnuscale->setCheckable(true);
     mnuhelp = menu(QStringLiteral("mnuhelp"), tr("&Help"));
     mnuhow = item(mnuhelp, QStringLiteral("mnuhow"), tr("&How to use this software"),
                   &MainWindow::mnuhowTriggered);
@@ -276,23 +301,27 @@ void MainWindow::command1Clicked()
     for (const analysis::Effect &effect : outcome.effects)
         apply(effect);
     picture1->finishDraw();
+    results.recordDraw(outcome);
     reportDraw(outcome, slopeBefore, averageBefore, resultsBefore);
 }
 
 void MainWindow::createStatusLine()
 {
     // Room for three lines, so that a stop, a warning and a note on earlier texts all show
-    // without the window changing its height from Draw to Draw.
-    statusBar()->setObjectName(QStringLiteral("StatusBar"));
-    statusBar()->setFont(controlFont());
-    statusBar()->setSizeGripEnabled(false);
-    statusMessage = makeLabel(QStringLiteral("StatusMessage"), QString(), statusBar());
+    // without the window changing its height from Draw to Draw. The bar has a fixed size, so a
+    // new message lays out the bar alone, never the whole window (the whole Draw's goal in
+    // bench/bench_window); laid out as a window of its own, it follows the zoom like the rest.
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setFont(controlFont());
+    bar->setSizeGripEnabled(false);
+    statusMessage = makeLabel(QStringLiteral("StatusMessage"), QString(), bar);
     statusMessage->setContentsMargins(6, 2, 6, 2);
-    // A fixed size in both directions: a new message then repaints the label alone instead of
-    // laying out the whole window again (the whole Draw's goal in bench/bench_window).
-    statusMessage->setFixedSize(centralWidget()->width() - 16,
-                                3 * statusMessage->fontMetrics().lineSpacing() + 4);
-    statusBar()->addWidget(statusMessage, 1);
+    statusMessage->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    bar->addWidget(statusMessage, 1);
+    bar->setFixedSize(centralWidget()->width(),
+                      3 * statusMessage->fontMetrics().lineSpacing() + 10);
+    finishLayout(bar);
 }
 
 void MainWindow::nameForAccessibility()
@@ -425,6 +454,35 @@ void MainWindow::changeResult(analysis::ResultLabel label, CaptionChange change,
     }
 }
 
+ChartPicture MainWindow::chartPicture() const
+{
+    // The figure at the chart's design size, dark on white, with the axis letters as text and
+    // the scale when the chart shows it.
+    const QRectF figure(
+            QPointF(0, 0),
+            figureAround(QRectF(QPointF(0, 0), fromTwips(0, 0, 2000, 2000).size())).size());
+    ChartLook look;
+    look.scale = picture1->scaleShown();
+    look.font = controlFont();
+    PlotSurface *chart = picture1;
+    return { figure.size(), chartAreaIn(figure),
+             [chart, look](QPainter &painter, const QRectF &target, qreal penScale) mutable {
+                 look.penScale = penScale;
+                 if (chart->retainsDrawing()) {
+                     paintChart(painter, target, chart->drawing(), chart->userCorners(), look);
+                     return;
+                 }
+                 // A chart that keeps no drawing ("Slow computer") gives what its pixels show,
+                 // in ink on the white background.
+                 look.layers = unsigned(ChartLayer::Background) | unsigned(ChartLayer::Frame);
+                 paintChart(painter, target, ChartDrawing(), chart->userCorners(), look);
+                 QImage shown = chart->image().createMaskFromColor(
+                         chart->palette().color(chart->backgroundRole()).rgb(), Qt::MaskOutColor);
+                 shown.setColorTable({ qRgba(0, 0, 0, 0), look.ink.rgba() });
+                 painter.drawImage(chartAreaIn(target), shown);
+             } };
+}
+
 void MainWindow::clearResults()
 {
     picture1->clearSurface();
@@ -436,6 +494,7 @@ void MainWindow::clearResults()
     drawsShown = 0;
     latestResult.reset();
     picture1->setAccessibleDescription(DrawMessage::chartDescription(0, std::nullopt));
+    results.clear();
     releaseFreedMemory();
 }
 
@@ -444,6 +503,92 @@ void MainWindow::mnushortTriggered()
     // The action has already inverted its own checked state; each control follows from its own.
     label7->setHidden(!label7->isHidden());
     text4->setHidden(!text4->isHidden());
+}
+
+namespace {
+
+constexpr char zoomKey[] = "view/zoom";
+constexpr char scaleKey[] = "view/showScale";
+
+} // namespace
+
+void MainWindow::restoreView()
+{
+    // The zoom step and "Show Scale" are the only settings the program keeps between runs.
+    const QSettings settings;
+    mnuscale->setChecked(settings.value(QLatin1String(scaleKey), false).toBool());
+    showScale(mnuscale->isChecked());
+    connect(mnuscale, &QAction::toggled, this, [this](bool on) {
+        showScale(on);
+        QSettings().setValue(QLatin1String(scaleKey), on);
+    });
+    // A step saved on a larger screen comes back as the largest step that fits this one.
+    const int saved = settings.value(QLatin1String(zoomKey), 100).toInt();
+    int restored = zoomSteps.front();
+    for (int step : zoomSteps)
+        if (step <= saved && fitsScreen(step))
+            restored = step;
+    setZoomPercent(restored);
+}
+
+void MainWindow::showScale(bool on)
+{
+    picture1->setScaleShown(on);
+    centralWidget()->update(); // the scale's numbers stand beside the chart
+}
+
+bool MainWindow::fitsScreen(int percent) const
+{
+    const QScreen *shownOn = screen();
+    if (!shownOn)
+        return true;
+    // The window at `percent`: its client area, menu bar and status line scale, its frame does
+    // not.
+    const double ratio = percent / double(zoom);
+    const QSize client = (QSizeF(centralWidget()->size()) * ratio).toSize();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize whole(client.width() + frame.width(),
+                      client.height() + qRound(menuBar()->sizeHint().height() * ratio)
+                              + qRound(statusBar()->height() * ratio) + frame.height());
+    const QSize room = shownOn->availableGeometry().size();
+    return whole.width() <= room.width() && whole.height() <= room.height();
+}
+
+void MainWindow::setZoomPercent(int percent)
+{
+    if (std::find(zoomSteps.begin(), zoomSteps.end(), percent) == zoomSteps.end())
+        return;
+    zoom = percent;
+    setZoomFactor(percent / 100.0);
+    mnuzoomout->setEnabled(percent > zoomSteps.front());
+    mnuzoomreset->setEnabled(percent != 100);
+    const auto next = std::upper_bound(zoomSteps.begin(), zoomSteps.end(), percent);
+    mnuzoomin->setEnabled(next != zoomSteps.end() && fitsScreen(*next));
+}
+
+void MainWindow::chooseZoom(int percent)
+{
+    setZoomPercent(percent);
+    QSettings().setValue(QLatin1String(zoomKey), zoom);
+}
+
+void MainWindow::zoomIn()
+{
+    const auto next = std::upper_bound(zoomSteps.begin(), zoomSteps.end(), zoom);
+    if (next != zoomSteps.end() && fitsScreen(*next))
+        chooseZoom(*next);
+}
+
+void MainWindow::zoomOut()
+{
+    const auto current = std::lower_bound(zoomSteps.begin(), zoomSteps.end(), zoom);
+    if (current != zoomSteps.begin())
+        chooseZoom(*std::prev(current));
+}
+
+void MainWindow::zoomReset()
+{
+    chooseZoom(100);
 }
 
 void MainWindow::mnupreferencesTriggered()

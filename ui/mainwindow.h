@@ -1,10 +1,13 @@
 #pragma once
 
 #include "analysis/draw.h"
+#include "chartexport.h"
+#include "resultlog.h"
 
 #include <QMainWindow>
 #include <QUrl>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -20,6 +23,7 @@ class QPushButton;
 class QRadioButton;
 QT_END_NAMESPACE
 
+class ExportCommands;
 class GeneralParametersWindow;
 class IsoquantParametersWindow;
 class PlotSurface;
@@ -40,8 +44,19 @@ public:
     /// The folder of the help pages, as a file URL ending in "/", found from the executable.
     static QUrl helpBaseUrl();
 
+    /// The zoom steps of the View menu, in percent.
+    static constexpr std::array<int, 8> zoomSteps{ 100, 125, 150, 175, 200, 250, 300, 400 };
+    /// Zooms every window of the program to `percent`, one of zoomSteps (others are ignored),
+    /// whether or not it fits the screen; saves nothing.
+    void setZoomPercent(int percent);
+    int zoomPercent() const { return zoom; }
+
     IsoquantParametersWindow *isoquantParameters() const { return form4.get(); }
     GeneralParametersWindow *generalParameters() const { return form5.get(); }
+    /// Export, print and copy of the chart and the results.
+    ExportCommands *exportCommands() const { return exporter; }
+    /// The Draws since the last Clear that wrote a result line.
+    const ResultLog &resultLog() const { return results; }
     /// The technology found by the latest Draw.
     std::int16_t technologyType = 0;
 
@@ -60,6 +75,15 @@ private:
     enum class CaptionChange { Set, Append, Show };
     void apply(const analysis::Effect &effect);
     void changeResult(analysis::ResultLabel label, CaptionChange change, const QString &text);
+    ChartPicture chartPicture() const;
+
+    void restoreView();
+    void showScale(bool on);
+    bool fitsScreen(int percent) const;
+    void chooseZoom(int percent);
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
 
     void command1Clicked();
     void clearResults();
@@ -92,17 +116,26 @@ private:
     PlotSurface *picture1 = nullptr;
 
     QMenu *mnufile = nullptr;
+    QMenu *mnuedit = nullptr;
     QMenu *mnuparametres = nullptr;
     QMenu *mnuderived = nullptr;
+    QMenu *mnuview = nullptr;
     QMenu *mnuhelp = nullptr;
     QAction *mnuexit = nullptr;
     QAction *mnugenparam = nullptr;
     QAction *mnupreferences = nullptr;
     QAction *mnushort = nullptr;
+    QAction *mnuzoomin = nullptr;
+    QAction *mnuzoomout = nullptr;
+    QAction *mnuzoomreset = nullptr;
+    QAction *mnuscale = nullptr;
     QAction *mnuhow = nullptr;
     QAction *mnuglossary = nullptr;
     QAction *mnuabout = nullptr;
 
+    int zoom = 100; ///< percent, one of zoomSteps
+    ResultLog results; ///< the Draws since the last Clear that wrote a result line
+    ExportCommands *exporter = nullptr;
     QLabel *statusMessage = nullptr; ///< the status line's text, one message per Draw
     int drawsShown = 0; ///< Draws that drew on the chart since the last Clear
     std::optional<analysis::ResultRecord> latestResult; ///< of the latest Draw that wrote one

@@ -1,7 +1,32 @@
 #include "resultlist.h"
 
+#include "windowlook.h"
+
+#include <QApplication>
+#include <QProxyStyle>
 #include <QScrollBar>
+#include <QStyleFactory>
 #include <QTextCursor>
+
+namespace {
+
+/// A narrow scroll bar: the design's list is just wide enough for a result line, so a
+/// scroll bar of the usual width would wrap every line it stands beside.
+class NarrowScrollBarStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        if (metric == PM_ScrollBarExtent)
+            return qRound(10 * zoomFactor());
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+} // namespace
 
 ResultList::ResultList(QWidget *parent) : QPlainTextEdit(parent)
 {
@@ -11,7 +36,19 @@ ResultList::ResultList(QWidget *parent) : QPlainTextEdit(parent)
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFocusPolicy(Qt::ClickFocus); // selectable and copyable, but not a Tab stop like a label
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Older lines stay reachable, and a scroll bar shows that they are there.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    auto *narrow = new NarrowScrollBarStyle(QStyleFactory::create(QApplication::style()->name()));
+    narrow->setParent(this);
+    verticalScrollBar()->setStyle(narrow);
+    // The text is laid out after an append, and the scroll bar showing up narrows it: the range
+    // changes later, and the newest line is followed unless the user has scrolled away.
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this](int, int maximum) {
+        if (followNewest)
+            verticalScrollBar()->setValue(maximum);
+    });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this](int value) { followNewest = value == verticalScrollBar()->maximum(); });
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     document()->setDocumentMargin(0);
     setBackgroundRole(QPalette::Window);
@@ -51,5 +88,6 @@ void ResultList::showNewText()
     end.movePosition(QTextCursor::End);
     end.insertText(lines);
     shown += fresh.size();
+    followNewest = true;
     verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }

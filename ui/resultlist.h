@@ -5,7 +5,8 @@
 /// The results list: a read-only, frameless text shown like a label. Its caption is kept
 /// exactly as written (lines end with a carriage return alone); each carriage return shows as a
 /// line break. Appending adds only the new lines to the display, so its cost does not grow with
-/// the lines already shown, and the newest line is kept in view.
+/// the lines already shown, and the newest line is kept in view. A vertical scroll bar shows
+/// whenever the lines do not fit.
 class ResultList : public QPlainTextEdit
 {
     Q_OBJECT
@@ -25,4 +26,5 @@ private:
 
     QString captionText;
     qsizetype shown = 0; ///< length of the caption prefix already on display
+    bool followNewest = true; ///< the view stays on the newest line as the text grows
 };

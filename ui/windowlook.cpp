@@ -1,5 +1,8 @@
 #include "windowlook.h"
 
+#include "plotsurface.h"
+
+#include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -7,15 +10,111 @@
 #include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QWidget>
 
-QFont controlFont()
+#include <vector>
+
+namespace {
+
+/// Property of a control placed in twips: its rectangle at the design's size (a QRect).
+constexpr char designGeometry[] = "designGeometry";
+/// Property of a window's root with a fixed size: that size at the design's size (a QSize).
+constexpr char designSize[] = "designSize";
+
+double zoom = 1;
+
+/// The application's style with the parts drawn at a fixed pixel size (option and check
+/// indicators, scroll bars) scaled by the zoom, so that a zoomed window is zoomed whole.
+class ZoomStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_RadioButtonLabelSpacing:
+        case PM_CheckBoxLabelSpacing:
+        case PM_ScrollBarExtent:
+            return qRound(base * zoom);
+        default:
+            return base;
+        }
+    }
+};
+
+/// Puts the zoom style in place the first time the program is zoomed; at 100 % the
+/// application keeps its own style untouched.
+void useZoomStyle()
+{
+    if (dynamic_cast<ZoomStyle *>(QApplication::style()))
+        return;
+    QApplication::setStyle(new ZoomStyle(QStyleFactory::create(QApplication::style()->name())));
+}
+
+std::vector<QPointer<QWidget>> &laidOutRoots()
+{
+    static std::vector<QPointer<QWidget>> roots;
+    return roots;
+}
+
+QRect scaled(const QRect &design, double factor)
+{
+    return { qRound(design.x() * factor), qRound(design.y() * factor),
+             qRound(design.width() * factor), qRound(design.height() * factor) };
+}
+
+/// The menus' own font, at the design's size and times `factor`.
+QFont menuFont(double factor)
+{
+    QFont font = QApplication::font("QMenuBar");
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * factor);
+    else
+        font.setPixelSize(qRound(font.pixelSize() * factor));
+    return font;
+}
+
+void zoomWindow(QWidget *root, double factor)
+{
+    root->setFont(controlFont(factor));
+    if (const QVariant size = root->property(designSize); size.isValid())
+        root->setFixedSize(scaled(QRect(QPoint(), size.toSize()), factor).size());
+    for (QWidget *control : root->findChildren<QWidget *>()) {
+        if (const QVariant place = control->property(designGeometry); place.isValid())
+            control->setGeometry(scaled(place.toRect(), factor));
+        if (auto *chart = qobject_cast<PlotSurface *>(control))
+            chart->setScaleFactor(factor);
+    }
+    if (auto *window = qobject_cast<QMainWindow *>(root->window())) {
+        const QFont menus = menuFont(factor);
+        window->menuBar()->setFont(menus);
+        for (QMenu *menu : window->menuBar()->findChildren<QMenu *>())
+            menu->setFont(menus);
+    }
+}
+
+} // namespace
+
+QFont controlFont(double factor)
 {
     const QString designFamily = QStringLiteral("MS Sans Serif");
     QFont font = QFontDatabase::hasFamily(designFamily)
             ? QFont(designFamily)
             : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSizeF(8.25);
+    font.setPointSizeF(8.25 * factor);
     font.setBold(true);
     return font;
 }
@@ -29,6 +128,7 @@ QRect fromTwips(int left, int top, int width, int height)
 void placeInTwips(QWidget *widget, int left, int top, int width, int height)
 {
     widget->setGeometry(fromTwips(left, top, width, height));
+    widget->setProperty(designGeometry, widget->geometry());
 }
 
 QLabel *makeLabel(const QString &objectName, const QString &caption, QWidget *parent)
@@ -103,4 +203,34 @@ QGroupBox *makeFrame(const QString &objectName, const QString &caption, QWidget 
     auto *frame = new QGroupBox(caption, parent);
     frame->setObjectName(objectName);
     return frame;
+}
+
+void finishLayout(QWidget *root)
+{
+    fitCaptions(root);
+    for (QWidget *control : root->findChildren<QWidget *>())
+        if (control->property(designGeometry).isValid())
+            control->setProperty(designGeometry, control->geometry());
+    if (root->minimumSize() == root->maximumSize())
+        root->setProperty(designSize, root->size());
+    laidOutRoots().emplace_back(root);
+    if (zoom != 1)
+        zoomWindow(root, zoom);
+}
+
+double zoomFactor()
+{
+    return zoom;
+}
+
+void setZoomFactor(double factor)
+{
+    if (!(factor > 0) || factor == zoom)
+        return;
+    zoom = factor;
+    useZoomStyle();
+    auto &roots = laidOutRoots();
+    std::erase_if(roots, [](const QPointer<QWidget> &root) { return root.isNull(); });
+    for (const QPointer<QWidget> &root : roots)
+        zoomWindow(root, factor);
 }

@@ -12,13 +12,13 @@ class QWidget;
 QT_END_NAMESPACE
 
 /// Bold 8.25-point "MS Sans Serif" where the system has it, otherwise the system's sans-serif
-/// at that size: the font of every control of the program's windows.
-QFont controlFont();
+/// at that size: the font of every control of the program's windows, times `factor`.
+QFont controlFont(double factor = 1);
 
 /// A rectangle given in twips (15 twips are one device-independent pixel).
 QRect fromTwips(int left, int top, int width, int height);
 
-/// Places a widget at a rectangle given in twips.
+/// Places a widget at a rectangle given in twips, at the design's size; zoom scales it later.
 void placeInTwips(QWidget *widget, int left, int top, int width, int height);
 
 /// A caption label: plain text (never read as markup), aligned top-left, wrapped at its width.
@@ -36,3 +36,15 @@ QGroupBox *makeFrame(const QString &objectName, const QString &caption, QWidget 
 /// Grows any caption under `root` that its box would cut (a wider font than the design's):
 /// wrapped labels get taller, option buttons wider. Positions stay as designed.
 void fitCaptions(QWidget *root);
+
+/// Ends the layout of a window's controls, built at the design's size: fits the captions, then
+/// records the controls placed in twips and the window's fixed size as its layout at 100 %, and
+/// shows the window at the current zoom. Each window calls it once, at the end of its constructor.
+void finishLayout(QWidget *root);
+
+/// The zoom of every window of the program: 1 is the design's size.
+double zoomFactor();
+
+/// Scales every window laid out by finishLayout, as one piece: the controls' places and sizes,
+/// the windows' fixed sizes, the fonts (menus included) and the charts' pens.
+void setZoomFactor(double factor);

@@ -32,7 +32,7 @@ expect_field Maintainer "The Production Lab developers"
 
 # The Depends line comes from dpkg-shlibdeps: the Qt libraries the program links, with versions.
 depends=$(field Depends)
-for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libqt6printsupport6 libc6 libstdc++6; do
     found=no
     IFS=',' read -r -a entries <<<"$depends"
     for entry in "${entries[@]}"; do

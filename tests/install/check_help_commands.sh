@@ -97,7 +97,9 @@ check_url 2 software/tolvane.htm "Help > How to use this software"
 for attempt in 1 2 3; do
     xdotool key --clearmodifiers alt+f
     sleep "0.$((attempt * 3))"
-    xdotool key --clearmodifiers e
+    # "&Export Chart..." shares Exit's access key; Up from the menu's first item reaches
+    # Exit, its last.
+    xdotool key --clearmodifiers Up Return
     for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break 2; sleep 0.1; done
     xdotool key Escape Escape
 done

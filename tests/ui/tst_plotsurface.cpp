@@ -28,6 +28,9 @@ private slots:
     void coveringAndUncoveringTheWindow();
     void switchingRetentionNeitherClearsNorRedraws();
     void axesAreLayoutAndSurviveClearing();
+    void zoomPaintsTheKeptDrawingAgain_data();
+    void zoomPaintsTheKeptDrawingAgain();
+    void equalDrawsAreKeptOnce();
 
 private:
     PlotSurface *surface = nullptr;
@@ -285,6 +288,81 @@ void TestPlotSurface::axesAreLayoutAndSurviveClearing()
     QVERIFY(inkAround(shown, QPoint(0, shown.height() / 2), 0));
     QVERIFY(inkAround(shown, QPoint(shown.width() / 2, edge), 1));
     QVERIFY(!inkAround(shown, QPoint(shown.width() / 2, shown.height() / 2), 2));
+}
+
+void TestPlotSurface::zoomPaintsTheKeptDrawingAgain_data()
+{
+    QTest::addColumn<bool>("retain");
+    QTest::newRow("fast computer: painted again, sharp") << true;
+    QTest::newRow("slow computer: nothing kept, the chart comes back empty") << false;
+}
+
+void TestPlotSurface::zoomPaintsTheKeptDrawingAgain()
+{
+    QFETCH(bool, retain);
+    surface->setRetainDrawing(retain);
+    for (float x = 0.05f; x < 10; x += 0.05f) // a curve of single pixels
+        surface->plotPoint(x, 8 - 0.6f * x);
+    surface->drawSegment(0, 2, 10, 5);
+    surface->setPenWidth(8);
+    surface->plotPoint(6, 7);
+    surface->setPenWidth(1);
+    surface->finishDraw();
+    const QImage at100 = surface->image();
+
+    surface->setScaleFactor(2);
+    surface->resize(266, 266);
+    const QImage at200 = surface->image();
+    QCOMPARE(at200.size(), at100.size() * 2);
+    if (!retain) {
+        QVERIFY(blank(at200));
+        return;
+    }
+    // Scaled down, the 200 % rendering is dark wherever the 100 % one has ink, and the pens
+    // doubled with it: the 8-pixel dot is 16 pixels wide, a single pixel 2 x 2.
+    const QImage down = at200.scaled(at100.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    int inked = 0, missed = 0;
+    for (int y = 0; y < at100.height(); ++y)
+        for (int x = 0; x < at100.width(); ++x)
+            if (qGray(at100.pixel(x, y)) < 128) {
+                ++inked;
+                missed += qGray(down.pixel(x, y)) > 170;
+            }
+    QVERIFY(inked > 300);
+    QVERIFY2(missed * 50 <= inked, qPrintable(QStringLiteral("%1 of %2").arg(missed).arg(inked)));
+    const qreal ratio = at200.devicePixelRatio();
+    const QPoint dot = chartPixel(at200, 6, 7);
+    QVERIFY(inkAround(at200, dot + QPoint(qRound(7 * ratio), 0), 0));
+    QVERIFY(!inkAround(at200, dot + QPoint(qRound(10 * ratio), 0), 0));
+    QVERIFY(inkAround(at200, chartPixel(at200, 5, 5) + QPoint(0, 0), 0)); // 8 - 0.6 * 5 = 5
+    QVERIFY(!blank(at200));
+}
+
+void TestPlotSurface::equalDrawsAreKeptOnce()
+{
+    const auto drawCurve = [this](float level) {
+        for (float x = 0.5f; x < 10; x += 0.5f)
+            surface->plotPoint(x, level / x);
+        surface->drawSegment(0, level / 2, level / 2, 0);
+        surface->finishDraw();
+    };
+    drawCurve(6);
+    drawCurve(12);
+    drawCurve(6);
+    drawCurve(6);
+    QCOMPARE(surface->drawing().distinctRuns(), std::size_t(2));
+    const QImage before = surface->image();
+
+    // Painted again, each kept run once, the drawing is the same as drawn.
+    surface->setScaleFactor(2);
+    surface->setScaleFactor(1);
+    QCOMPARE(surface->image(), before);
+    QVERIFY(inkNear(before, 2, 6)); // the level-12 curve, drawn between the equal ones
+
+    surface->clearSurface();
+    QCOMPARE(surface->drawing().distinctRuns(), std::size_t(0));
+    surface->setScaleFactor(2);
+    QVERIFY(blank(surface->image()));
 }
 
 QTEST_MAIN(TestPlotSurface)

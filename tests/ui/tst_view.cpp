@@ -1,0 +1,258 @@
+#include "ui/generalparameterswindow.h"
+#include "ui/isoquantparameterswindow.h"
+#include "ui/mainwindow.h"
+#include "ui/plotsurface.h"
+#include "ui/resultlist.h"
+#include "uitest.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <memory>
+
+/// The View menu: zoom of every window, the chart's scale, what is kept between runs.
+class TestView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void everyControlDoublesAt200_data();
+    void everyControlDoublesAt200();
+    void zoomStepsStayOnTheScreen();
+    void scaleShowsTicksWithoutMovingAnyControl();
+    void zoomAndScaleSurviveARestart();
+    void slowComputerKeepsTheDrawingWhenTheChartTakesFocus();
+    void resultListShowsAScrollBarWhenLinesDoNotFit();
+
+private:
+    template<class T>
+    T *control(const char *name) const
+    {
+        T *found = form1->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    void draw() const { QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton); }
+    QWidget *window(const QString &name) const;
+    /// The named controls of the three windows, as (window, control) object names.
+    QList<std::pair<QString, QString>> namedControls() const;
+
+    std::unique_ptr<MainWindow> form1;
+};
+
+void TestView::initTestCase()
+{
+    // The settings go to a test-only place, under a name of their own.
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("production-lab-tests"));
+}
+
+void TestView::init()
+{
+    QSettings().clear();
+    form1 = std::make_unique<MainWindow>();
+    form1->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form1.get()));
+}
+
+void TestView::cleanup()
+{
+    form1->setZoomPercent(100);
+    form1.reset();
+    QSettings().clear();
+}
+
+QWidget *TestView::window(const QString &name) const
+{
+    if (name == QLatin1String("Form4"))
+        return form1->isoquantParameters();
+    if (name == QLatin1String("Form5"))
+        return form1->generalParameters();
+    return form1.get();
+}
+
+QList<std::pair<QString, QString>> TestView::namedControls() const
+{
+    QList<std::pair<QString, QString>> controls;
+    for (const char *name : { "Form1", "Form4", "Form5" })
+        for (const QWidget *child : window(QLatin1String(name))->findChildren<QWidget *>())
+            if (!child->objectName().isEmpty() && !child->objectName().startsWith(u"qt_")
+                && !child->isWindow() && !qobject_cast<QStatusBar *>(child->parentWidget()))
+                controls.append({ QLatin1String(name), child->objectName() });
+    return controls;
+}
+
+void TestView::everyControlDoublesAt200_data()
+{
+    QTest::addColumn<QString>("windowName");
+    QTest::addColumn<QString>("controlName");
+    QTest::newRow("Form1 client") << "Form1"
+                                  << "";
+    QTest::newRow("Form4 client") << "Form4"
+                                  << "";
+    QTest::newRow("Form5 window") << "Form5"
+                                  << "";
+    init(); // the controls are listed from a window like the one each row tests
+    for (const auto &[windowName, controlName] : namedControls())
+        QTest::newRow(qPrintable(windowName + u' ' + controlName)) << windowName << controlName;
+    cleanup();
+}
+
+void TestView::everyControlDoublesAt200()
+{
+    QFETCH(QString, windowName);
+    QFETCH(QString, controlName);
+    QWidget *top = window(windowName);
+    // Without a control's name: the window's own fixed area (the client of a main window).
+    QWidget *widget = controlName.isEmpty()
+            ? (qobject_cast<QMainWindow *>(top) ? qobject_cast<QMainWindow *>(top)->centralWidget()
+                                                : top)
+            : top->findChild<QWidget *>(controlName);
+    QVERIFY(widget);
+    // A window's own area is compared by size: the menu bar above it is no design control. So is
+    // the status line below it, whose place the window's layout gives (and its text's, the bar's).
+    const bool sizeOnly = controlName.isEmpty() || qobject_cast<QStatusBar *>(widget);
+    const auto place = [&] {
+        return sizeOnly ? QRect(QPoint(), widget->size()) : widget->geometry();
+    };
+    const QRect at100 = place();
+    const QFont font100 = widget->font();
+    form1->setZoomPercent(200);
+    const QRect at200 = place();
+    const auto near = [](int actual, int expected) { return qAbs(actual - expected) <= 1; };
+    QVERIFY2(near(at200.x(), 2 * at100.x()) && near(at200.y(), 2 * at100.y())
+                     && near(at200.width(), 2 * at100.width())
+                     && near(at200.height(), 2 * at100.height()),
+             qPrintable(QStringLiteral("%1 at 100 %: %2,%3 %4x%5; at 200 %: %6,%7 %8x%9")
+                                .arg(controlName)
+                                .arg(at100.x())
+                                .arg(at100.y())
+                                .arg(at100.width())
+                                .arg(at100.height())
+                                .arg(at200.x())
+                                .arg(at200.y())
+                                .arg(at200.width())
+                                .arg(at200.height())));
+    QCOMPARE(widget->font().pointSizeF(), 2 * font100.pointSizeF());
+    form1->setZoomPercent(100);
+    QCOMPARE(place(), at100);
+}
+
+void TestView::zoomStepsStayOnTheScreen()
+{
+    QAction *zoomIn = control<QAction>("mnuzoomin");
+    const QSize room = form1->screen()->availableGeometry().size();
+    for (int i = 0; i < 10; ++i)
+        zoomIn->trigger();
+    QCoreApplication::processEvents();
+    const int reached = form1->zoomPercent();
+    QVERIFY(reached >= 200); // 200 % fits a 1920 x 1080 screen, 300 % does not
+    QVERIFY(reached < 300);
+    QVERIFY(form1->frameGeometry().width() <= room.width());
+    QVERIFY(form1->frameGeometry().height() <= room.height());
+    QCOMPARE(zoomIn->isEnabled(), false);
+
+    control<QAction>("mnuzoomout")->trigger();
+    QVERIFY(form1->zoomPercent() < reached);
+    QTest::keyClick(form1.get(), Qt::Key_Equal, Qt::ControlModifier);
+    QCOMPARE(form1->zoomPercent(), reached);
+    QTest::keyClick(form1.get(), Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(form1->zoomPercent(), 100);
+    QVERIFY(!control<QAction>("mnuzoomout")->isEnabled());
+    QCOMPARE(form1->centralWidget()->size(), QSize(640, 414));
+}
+
+void TestView::scaleShowsTicksWithoutMovingAnyControl()
+{
+    draw();
+    QAction *mnuscale = control<QAction>("mnuscale");
+    QVERIFY(mnuscale->isCheckable());
+    QVERIFY(!mnuscale->isChecked()); // off by default: the window opens as designed
+    const auto places = [this] {
+        QList<QRect> rects;
+        for (const auto &[windowName, controlName] : namedControls())
+            rects << window(windowName)->findChild<QWidget *>(controlName)->geometry();
+        return rects;
+    };
+    const QList<QRect> before = places();
+    auto *chart = control<PlotSurface>("Picture1");
+    const QImage drawing = chart->image();
+    // A tick stands just left of the Y axis at 4 thousand, in the window beside the chart.
+    const QPoint tick = chart->geometry().topLeft() + QPoint(-2, qRound(chart->height() * 0.6));
+    const auto inkAtTick = [&] {
+        return inkAround(form1->centralWidget()->grab().toImage(), tick);
+    };
+    QVERIFY(!inkAtTick());
+
+    mnuscale->trigger();
+    QVERIFY(inkAtTick());
+    QCOMPARE(places(), before);
+    QCOMPARE(chart->image(), drawing);
+    mnuscale->trigger();
+    QVERIFY(!inkAtTick());
+}
+
+void TestView::zoomAndScaleSurviveARestart()
+{
+    control<QAction>("mnuzoomin")->trigger();
+    control<QAction>("mnuscale")->trigger();
+    control<QLineEdit>("Text1")->setText(QStringLiteral("1234"));
+    form1.reset();
+
+    form1 = std::make_unique<MainWindow>();
+    QCOMPARE(form1->zoomPercent(), 125);
+    QVERIFY(control<QAction>("mnuscale")->isChecked());
+    QVERIFY(control<PlotSurface>("Picture1")->scaleShown());
+    QCOMPARE(control<QLineEdit>("Text1")->text(), QStringLiteral("3000")); // nothing else kept
+    QCOMPARE(QSettings().allKeys().size(), 2);
+
+    control<QAction>("mnuzoomreset")->trigger();
+    control<QAction>("mnuscale")->trigger();
+    form1.reset();
+    form1 = std::make_unique<MainWindow>();
+    QCOMPARE(form1->zoomPercent(), 100);
+    QVERIFY(!control<QAction>("mnuscale")->isChecked());
+}
+
+void TestView::slowComputerKeepsTheDrawingWhenTheChartTakesFocus()
+{
+    auto *chart = control<PlotSurface>("Picture1");
+    chart->setRetainDrawing(false);
+    QApplication::setActiveWindow(form1.get());
+    QVERIFY(QTest::qWaitForWindowActive(form1.get()));
+    draw();
+    QCoreApplication::processEvents();
+    QVERIFY(inkNear(chart->image(), 4.511, 1.158));
+
+    control<QLineEdit>("Text3")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), chart);
+    QCoreApplication::processEvents();
+    QTest::keyClick(chart, Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget() != chart);
+    QCoreApplication::processEvents();
+    QVERIFY(inkNear(chart->image(), 4.511, 1.158));
+}
+
+void TestView::resultListShowsAScrollBarWhenLinesDoNotFit()
+{
+    auto *list = control<ResultList>("Label4");
+    draw();
+    QCoreApplication::processEvents();
+    QVERIFY(!list->verticalScrollBar()->isVisible());
+    for (int i = 0; i < 12; ++i)
+        draw();
+    QCoreApplication::processEvents();
+    QVERIFY(list->verticalScrollBar()->isVisible());
+    QCOMPARE(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
+    // The scroll bar leaves room for a whole result line: none is wrapped beside it.
+    QCOMPARE(list->document()->lineCount(), list->document()->blockCount());
+}
+
+QTEST_MAIN(TestView)
+#include "tst_view.moc"

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+QT_BEGIN_NAMESPACE
+class QByteArray;
+class QPainter;
+QT_END_NAMESPACE
+
+/// The chart's whole picture as export and print see it.
+struct ChartPicture
+{
+    /// The picture's size on screen at 100 %, in device-independent pixels.
+    QSizeF size;
+    /// Where the chart's area, from 0 to 10 on both axes, lies in the picture, in the same units.
+    QRectF plotArea;
+    /// Paints the picture dark on white into `target`, pens `penScale` times their width on
+    /// screen.
+    std::function<void(QPainter &painter, const QRectF &target, qreal penScale)> paint;
+};
+
+/// The file formats the chart is exported in.
+enum class ChartFormat { Png, Svg, Pdf };
+
+/// The format a file name's suffix asks for (case ignored), if any.
+std::optional<ChartFormat> chartFormatOfPath(const QString &path);
+
+/// The save dialog's filters, in the order of ChartFormat.
+QStringList chartFormatFilters();
+
+/// The PNG export's width in pixels: the picture at the least whole multiple of its size that is
+/// at least 1200 pixels across, so that lines stay as crisp as on screen.
+int chartImageScale(const QSizeF &pictureSize);
+
+/// Writes the picture to `path` in `format`: whole or not at all. Returns an empty string on
+/// success, otherwise the system's reason.
+QString exportChart(const ChartPicture &picture, const QString &path, ChartFormat format);
+
+/// Writes `bytes` to `path`: whole or not at all. Returns an empty string on success, otherwise
+/// the system's reason.
+QString saveWhole(const QString &path, const QByteArray &bytes);

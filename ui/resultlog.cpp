@@ -1,0 +1,127 @@
+#include "resultlog.h"
+
+#include "analysis/technologies.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QSet>
+
+#include <utility>
+
+namespace {
+
+using analysis::ResultOutcome;
+using analysis::ResultRecord;
+
+TableCell cell(const std::optional<double> &value)
+{
+    if (value)
+        return *value;
+    return std::monostate{};
+}
+
+QString outcomeText(ResultOutcome outcome)
+{
+    switch (outcome) {
+    case ResultOutcome::Completed:
+        break;
+    case ResultOutcome::Impossible:
+        return QStringLiteral("impossible");
+    case ResultOutcome::StoppedAtAverageCost:
+        return QStringLiteral("stopped at the average cost");
+    }
+    return QStringLiteral("completed");
+}
+
+/// The technology's caption and production function with its parameters, in the words of the
+/// windows: "Cobb-Douglas: Prod = X ^ a * Y ^ b with a = 0.7, b = 0.3".
+QString technologyWithParameters(const ResultRecord &row, const QLocale &locale)
+{
+    const analysis::Technology *technology = analysis::findTechnology(row.technology);
+    if (!technology)
+        return QString();
+    QString line = QCoreApplication::translate("MainWindow", technology->caption)
+            + QStringLiteral(": ")
+            + QCoreApplication::translate("IsoquantParametersWindow", technology->formula);
+    const std::optional<double> values[] = { row.parameterA, row.parameterB };
+    QStringList parameters;
+    for (std::size_t i = 0; i < technology->parameters.size() && i < std::size(values); ++i) {
+        if (values[i])
+            parameters << QLatin1Char("ab"[i]) + QStringLiteral(" = ")
+                            + exactNumberText(*values[i]).replace(u'.', locale.decimalPoint());
+    }
+    if (!parameters.isEmpty())
+        line += QCoreApplication::translate("ResultLog", " with ") + parameters.join(u", ");
+    return line;
+}
+
+} // namespace
+
+void ResultLog::recordDraw(const analysis::DrawOutcome &outcome)
+{
+    ++draws;
+    if (!outcome.result)
+        return;
+    if (distinct.empty() || !(distinct.back() == *outcome.result))
+        distinct.push_back(*outcome.result);
+    entries.push_back({ draws, std::uint32_t(distinct.size() - 1) });
+}
+
+void ResultLog::clear()
+{
+    distinct = {};
+    entries = {};
+    draws = 0;
+}
+
+Table ResultLog::table() const
+{
+    Table table;
+    table.header = { QStringLiteral("Draw"),       QStringLiteral("Technology"),
+                     QStringLiteral("Period"),     QStringLiteral("Level"),
+                     QStringLiteral("Price of X"), QStringLiteral("Price of Y"),
+                     QStringLiteral("Fixed Y"),    QStringLiteral("a"),
+                     QStringLiteral("b"),          QStringLiteral("X"),
+                     QStringLiteral("Y"),          QStringLiteral("Cost"),
+                     QStringLiteral("Slope"),      QStringLiteral("Average cost"),
+                     QStringLiteral("Outcome") };
+    table.rows.reserve(qsizetype(entries.size()));
+    for (const Entry &entry : entries) {
+        const ResultRecord &row = distinct[entry.row];
+        const analysis::Technology *technology = analysis::findTechnology(row.technology);
+        const std::optional<double> slope =
+                row.slope ? std::optional<double>(-*row.slope) : std::nullopt;
+        table.rows.append({
+                double(entry.draw),
+                technology ? QString::fromLatin1(technology->caption) : QString(),
+                row.shortPeriod ? QStringLiteral("short period") : QStringLiteral("long run"),
+                row.level,
+                cell(row.priceX),
+                cell(row.priceY),
+                cell(row.fixedY),
+                cell(row.parameterA),
+                cell(row.parameterB),
+                cell(row.x),
+                cell(row.y),
+                cell(row.cost),
+                cell(slope),
+                cell(row.averageCost),
+                outcomeText(row.outcome),
+        });
+    }
+    return table;
+}
+
+QStringList ResultLog::technologiesUsed(const QLocale &locale) const
+{
+    QStringList used;
+    QSet<QString> seen;
+    for (const ResultRecord &row : distinct) {
+        QString line = technologyWithParameters(row, locale);
+        if (!line.isEmpty() && !seen.contains(line)) {
+            seen.insert(line);
+            used << std::move(line);
+        }
+    }
+    return used;
+}
