@@ -317,11 +317,18 @@ void MainWindow::createStatusLine()
     bar->setSizeGripEnabled(false);
     statusMessage = makeLabel(QStringLiteral("StatusMessage"), QString(), bar);
     statusMessage->setContentsMargins(6, 2, 6, 2);
-    statusMessage->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     bar->addWidget(statusMessage, 1);
     bar->setFixedSize(centralWidget()->width(),
                       3 * statusMessage->fontMetrics().lineSpacing() + 10);
     finishLayout(bar);
+    fitStatusMessage();
+}
+
+void MainWindow::fitStatusMessage()
+{
+    // The message has a fixed size too, so that a new text repaints the label alone: its size
+    // would otherwise lay the bar out again at every Draw.
+    statusMessage->setFixedSize(statusBar()->size() - QSize(4, 6));
 }
 
 void MainWindow::nameForAccessibility()
@@ -560,6 +567,7 @@ void MainWindow::setZoomPercent(int percent)
         return;
     zoom = percent;
     setZoomFactor(percent / 100.0);
+    fitStatusMessage();
     mnuzoomout->setEnabled(percent > zoomSteps.front());
     mnuzoomreset->setEnabled(percent != 100);
     const auto next = std::upper_bound(zoomSteps.begin(), zoomSteps.end(), percent);

@@ -67,6 +67,7 @@ private:
     void createControls();
     void createMenus();
     void createStatusLine();
+    void fitStatusMessage();
     void nameForAccessibility();
     void reportDraw(const analysis::DrawOutcome &outcome, const QString &slopeBefore,
                     const QString &averageBefore, qsizetype resultsBefore);
