@@ -83,6 +83,11 @@ IsoquantParametersWindow::IsoquantParametersWindow(
     placeInTwips(text4, 1500, 1140, 555, 285);
 
     frame1 = { linear, fixed, cobbDouglas };
+    // The four boxes share the labels "a =" and "b =": each is named with its technology.
+    text1->setAccessibleName(tr("a of perfect substitutes"));
+    text2->setAccessibleName(tr("b of perfect substitutes"));
+    text3->setAccessibleName(tr("a of Cobb-Douglas"));
+    text4->setAccessibleName(tr("b of Cobb-Douglas"));
     boxes = { { text1, &analysis::DrawInputs::coefX },
               { text2, &analysis::DrawInputs::coefY },
               { text3, &analysis::DrawInputs::cdExpX },

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "curveswindow.h"
+#include "drawmessage.h"
 #include "exportcommands.h"
 #include "generalparameterswindow.h"
 #include "isoquantparameterswindow.h"
@@ -11,6 +12,7 @@
 #include "analysis/technologies.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -28,6 +30,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QScreen>
 #include <QSettings>
 
@@ -85,6 +88,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/production-lab-32.png")));
     createControls();
     createMenus();
+    createStatusLine();
+    nameForAccessibility();
 
     // Start-up, before the window appears: the chart's coordinates, then the general-parameter
     // window, then the isoquant-parameter window, both hidden.
@@ -318,10 +323,100 @@ void MainWindow::command1Clicked()
     // A Draw that ends early keeps what it produced before the fault: the effects list simply
     // stops there.
     const analysis::DrawOutcome outcome = analysis::draw(inputs);
+    const QString slopeBefore = label6->text();
+    const QString averageBefore = label8->text();
+    const qsizetype resultsBefore = label4->caption().size();
     for (const analysis::Effect &effect : outcome.effects)
         apply(effect);
     picture1->finishDraw();
     results.recordDraw(outcome);
+    reportDraw(outcome, slopeBefore, averageBefore, resultsBefore);
+}
+
+void MainWindow::createStatusLine()
+{
+    // Room for three lines, so that a stop, a warning and a note on earlier texts all show
+    // without the window changing its height from Draw to Draw. The bar has a fixed size, so a
+    // new message lays out the bar alone, never the whole window (the whole Draw's goal in
+    // bench/bench_window); laid out as a window of its own, it follows the zoom like the rest.
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setFont(controlFont());
+    bar->setSizeGripEnabled(false);
+    statusMessage = makeLabel(QStringLiteral("StatusMessage"), QString(), bar);
+    statusMessage->setContentsMargins(6, 2, 6, 2);
+    bar->addWidget(statusMessage, 1);
+    bar->setFixedSize(centralWidget()->width(),
+                      3 * statusMessage->fontMetrics().lineSpacing() + 10);
+    finishLayout(bar);
+    fitStatusMessage();
+}
+
+void MainWindow::fitStatusMessage()
+{
+    // The message has a fixed size too, so that a new text repaints the label alone: its size
+    // would otherwise lay the bar out again at every Draw.
+    statusMessage->setFixedSize(statusBar()->size() - QSize(4, 6));
+}
+
+void MainWindow::nameForAccessibility()
+{
+    // The text boxes take their names from the labels beside them.
+    label1->setBuddy(text1);
+    label2->setBuddy(text2);
+    label3->setBuddy(text3);
+    label7->setBuddy(text4);
+    label6->setAccessibleDescription(tr("Slope of the isocost line"));
+    label8->setAccessibleDescription(tr("Average cost of production"));
+    statusBar()->setAccessibleName(tr("Status"));
+    picture1->setAccessibleDescription(DrawMessage::chartDescription(0, std::nullopt));
+}
+
+void MainWindow::reportDraw(const analysis::DrawOutcome &outcome, const QString &slopeBefore,
+                            const QString &averageBefore, qsizetype resultsBefore)
+{
+    bool drew = false;
+    bool slopeWritten = false;
+    bool averageWritten = false;
+    for (const analysis::Effect &effect : outcome.effects) {
+        drew = drew || std::holds_alternative<analysis::PlotPoint>(effect)
+                || std::holds_alternative<analysis::DrawSegment>(effect);
+        if (const auto *caption = std::get_if<analysis::SetCaption>(&effect)) {
+            slopeWritten = slopeWritten || caption->label == analysis::ResultLabel::Slope;
+            averageWritten = averageWritten || caption->label == analysis::ResultLabel::AverageCost;
+        }
+    }
+    EarlierTexts earlier;
+    earlier.slope = !slopeWritten && !label6->text().isEmpty();
+    earlier.averageCost = !averageWritten && !label8->text().isEmpty();
+    statusMessage->setText(DrawMessage::status(outcome, earlier));
+
+    if (drew)
+        ++drawsShown;
+    if (outcome.result)
+        latestResult = outcome.result;
+    picture1->setAccessibleDescription(DrawMessage::chartDescription(drawsShown, latestResult));
+
+    // Screen readers hear the message and every result text that changed.
+    QAccessibleEvent status(statusMessage, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&status);
+    if (!outcome.completed) {
+        QAccessibleEvent alert(statusMessage, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+    if (label6->text() != slopeBefore) {
+        QAccessibleEvent changed(label6, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+    if (label8->text() != averageBefore) {
+        QAccessibleEvent changed(label8, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+    if (label4->caption().size() > resultsBefore) {
+        QAccessibleTextInsertEvent inserted(label4, static_cast<int>(resultsBefore),
+                                            label4->caption().mid(resultsBefore));
+        QAccessible::updateAccessibility(&inserted);
+    }
 }
 
 void MainWindow::apply(const analysis::Effect &effect)
@@ -430,6 +525,10 @@ void MainWindow::clearResults()
     label4->setCaption(QString());
     label8->clear();
     label6->clear();
+    statusMessage->clear();
+    drawsShown = 0;
+    latestResult.reset();
+    picture1->setAccessibleDescription(DrawMessage::chartDescription(0, std::nullopt));
     results.clear();
     releaseFreedMemory();
 }
@@ -478,13 +577,14 @@ bool MainWindow::fitsScreen(int percent) const
     const QScreen *shownOn = screen();
     if (!shownOn)
         return true;
-    // The window at `percent`: its client area and menu bar scale, its frame does not.
+    // The window at `percent`: its client area, menu bar and status line scale, its frame does
+    // not.
     const double ratio = percent / double(zoom);
     const QSize client = (QSizeF(centralWidget()->size()) * ratio).toSize();
     const QSize frame = frameGeometry().size() - geometry().size();
     const QSize whole(client.width() + frame.width(),
                       client.height() + qRound(menuBar()->sizeHint().height() * ratio)
-                              + frame.height());
+                              + qRound(statusBar()->height() * ratio) + frame.height());
     const QSize room = shownOn->availableGeometry().size();
     return whole.width() <= room.width() && whole.height() <= room.height();
 }
@@ -495,6 +595,7 @@ void MainWindow::setZoomPercent(int percent)
         return;
     zoom = percent;
     setZoomFactor(percent / 100.0);
+    fitStatusMessage();
     mnuzoomout->setEnabled(percent > zoomSteps.front());
     mnuzoomreset->setEnabled(percent != 100);
     const auto next = std::upper_bound(zoomSteps.begin(), zoomSteps.end(), percent);

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 QT_BEGIN_NAMESPACE
 class QAction;
@@ -75,6 +76,11 @@ protected:
 private:
     void createControls();
     void createMenus();
+    void createStatusLine();
+    void fitStatusMessage();
+    void nameForAccessibility();
+    void reportDraw(const analysis::DrawOutcome &outcome, const QString &slopeBefore,
+                    const QString &averageBefore, qsizetype resultsBefore);
     void updateTabOrder();
     analysis::TechnologyType selectedTechnology() const;
     enum class CaptionChange { Set, Append, Show };
@@ -145,6 +151,9 @@ private:
     int zoom = 100; ///< percent, one of zoomSteps
     ResultLog results; ///< the Draws since the last Clear that wrote a result line
     ExportCommands *exporter = nullptr;
+    QLabel *statusMessage = nullptr; ///< the status line's text, one message per Draw
+    int drawsShown = 0; ///< Draws that drew on the chart since the last Clear
+    std::optional<analysis::ResultRecord> latestResult; ///< of the latest Draw that wrote one
 
     std::unique_ptr<GeneralParametersWindow> form5;
     std::unique_ptr<IsoquantParametersWindow> form4;
