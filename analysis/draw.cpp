@@ -14,14 +14,14 @@ namespace {
 
 /// Room for every effect of the Draw: the report's few and, in the long run, every point the
 /// isoquant may plot (2000 for the Cobb-Douglas scan).
-std::size_t expectedEffects(const Technology &technology, bool shortPeriod)
+std::size_t expectedEffects(const TechnologyEntry &technology, bool shortPeriod)
 {
     constexpr std::size_t reportEffects = 8;
     return shortPeriod ? reportEffects : reportEffects + technology.steps->longRunPoints;
 }
 
 /// Warns of each box this Draw reads whose text was read only in part ("2,5" read as 2).
-void warnOfPartialReads(detail::DrawContext &context, const Technology &technology)
+void warnOfPartialReads(detail::DrawContext &context, const TechnologyEntry &technology)
 {
     const auto check = [&context](InputBox box) {
         const std::string &text = context.inputs.*textOf(box);
@@ -47,7 +47,7 @@ void warnOfPartialReads(detail::DrawContext &context, const Technology &technolo
 }
 
 /// The parameters `technology` reads, a then b, each from its text; the others stay 0.
-TechnologyParameters readParameters(const Technology &technology, const DrawInputs &inputs,
+TechnologyParameters readParameters(const TechnologyEntry &technology, const DrawInputs &inputs,
                                     detail::CheckedArithmetic &calc)
 {
     double values[2] = { 0, 0 };
@@ -97,7 +97,7 @@ DrawOutcome detail::DrawContext::finish() &&
 DrawOutcome draw(const DrawInputs &inputs)
 {
     // The window offers only the technologies of the table; any other value draws nothing.
-    const Technology *technology = findTechnology(inputs.technology);
+    const TechnologyEntry *technology = findTechnology(inputs.technology);
     if (!technology)
         return {};
 

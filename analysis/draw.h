@@ -137,7 +137,9 @@ struct Diagnostic
     /// in units and the scan's last X (CheapestAtScanEdge), the number of optimum points and 0
     /// (Tie), the value read and 0 (PartialRead).
     double first = 0, second = 0;
-    std::string text; ///< PartialRead: the box's whole text
+    /// PartialRead: the box's whole text; BeyondDouble: the text too large to read (empty when
+    /// a computed result overflowed).
+    std::string text;
     std::size_t usedLength = 0; ///< PartialRead: how many bytes of `text` were read
 
     /// Whether this diagnostic ended the Draw.

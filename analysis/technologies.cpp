@@ -12,7 +12,7 @@ namespace {
 constexpr InputBox linearParameters[] = { InputBox::CoefX, InputBox::CoefY };
 constexpr InputBox cobbDouglasParameters[] = { InputBox::CdExpX, InputBox::CdExpY };
 
-constexpr Technology table[] = {
+constexpr TechnologyEntry table[] = {
     {
             TechnologyType::PerfectSubstitutes,
             "Perfect substitutes",
@@ -47,7 +47,7 @@ constexpr Technology table[] = {
 // The option buttons take their ids from the types: they must run 1, 2, 3, ... in this order.
 static_assert([] {
     int expected = 1;
-    for (const Technology &technology : table) {
+    for (const TechnologyEntry &technology : table) {
         if (static_cast<int>(technology.type) != expected++)
             return false;
     }
@@ -56,14 +56,14 @@ static_assert([] {
 
 } // namespace
 
-std::span<const Technology> technologies()
+std::span<const TechnologyEntry> technologies()
 {
     return table;
 }
 
-const Technology *findTechnology(TechnologyType type)
+const TechnologyEntry *findTechnology(TechnologyType type)
 {
-    for (const Technology &technology : table) {
+    for (const TechnologyEntry &technology : table) {
         if (technology.type == type)
             return &technology;
     }

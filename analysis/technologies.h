@@ -17,10 +17,12 @@ struct TechnologyParameters
     double a = 0, b = 0;
 };
 
-/// One technology the program offers: what the windows show of it, what it reads and how a Draw
-/// chooses with it. Every list of technologies (the option buttons, the parameter frames, the
-/// fuzz inputs, the tests) is taken from `technologies()`.
-struct Technology
+/// One technology the program offers, an entry of the table: what the windows show of it, what it
+/// reads and how a Draw chooses with it. (A technology with its parameters' values, as the
+/// exact curves take it, is `Technology` in analysis/curves.h.) Every list of technologies (the
+/// option buttons, the parameter frames, the fuzz inputs, the tests) is taken from
+/// `technologies()`.
+struct TechnologyEntry
 {
     TechnologyType type; ///< also the id and object-name suffix of its option button
     const char *caption; ///< its option button on the main window
@@ -34,9 +36,9 @@ struct Technology
 };
 
 /// Every technology, in the order of their buttons (types 1, 2, 3, ...).
-std::span<const Technology> technologies();
+std::span<const TechnologyEntry> technologies();
 
 /// The technology of `type`, or nullptr when the program offers none of that type.
-const Technology *findTechnology(TechnologyType type);
+const TechnologyEntry *findTechnology(TechnologyType type);
 
 } // namespace analysis

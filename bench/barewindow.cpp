@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 
 #include <vector>
 
@@ -137,6 +138,10 @@ int main(int argc, char *argv[])
     help->addAction(QStringLiteral("&How to use this software"));
     help->addAction(QStringLiteral("&Glossary"));
     help->addAction(QStringLiteral("&About..."));
+    // The status line: a label of three lines in the status bar.
+    auto *status = new QLabel(form1.statusBar());
+    status->setFixedHeight(3 * status->fontMetrics().lineSpacing() + 4);
+    form1.statusBar()->addWidget(status, 1);
 
     // The two parameter windows, created hidden after the main window's controls.
     QWidget form5(nullptr, Qt::Window);

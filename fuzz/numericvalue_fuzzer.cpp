@@ -1,7 +1,8 @@
 // Fuzzes the numeric value of a text and the number texts of the report. Aborts when the value
 // differs from the reference reading, changes with blanks, tabs or line feeds inserted or with a
-// character that ends a number appended, is not finite or is a negative zero, or when a number text
-// of it is malformed, differs from the reference text or does not read back.
+// character that ends a number appended, is not finite or is a negative zero, when the part of the
+// text the reader says it used reads differently alone, or when a number text of it is malformed,
+// differs from the reference text or does not read back.
 #include "analysis/numbertext.h"
 #include "analysis/numericvalue.h"
 #include "fuzz/checks/captions.h"
@@ -98,6 +99,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (!same(value, analysis::numericValue(std::string(text) + stop)))
             fail("value changes when a character that ends a number follows", text);
     }
+    // The part the reader says it used holds the whole number: alone it reads the same.
+    const analysis::NumberReading reading = analysis::readNumber(text);
+    if (!same(reading.value, value) || reading.used > text.size())
+        fail("the reading disagrees with the value or uses more than the text", text);
+    if (!same(value, analysis::numericValue(text.substr(0, reading.used))))
+        fail("the used part alone reads differently", text);
     if (value)
         checkNumberTexts(*value, text);
     return 0;

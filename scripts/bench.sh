@@ -5,10 +5,11 @@
 #   2. the whole Draw of the main window (offscreen) against computing and plotting its points
 #      into an image, and with 0, 1,000 and 10,000 results listed; a zoom step to 400 % with
 #      100 different Draws on the chart;
-#   3. the chart's memory after 10,000 identical and 1,000 different Draws, and the resident
+#   3. a curves window after a text change against computing and painting its curves alone;
+#   4. the chart's memory after 10,000 identical and 1,000 different Draws, and the resident
 #      memory after start-up, after 10,000 Draws and after Clear;
-#   4. export of a chart of 100 different Cobb-Douglas Draws as PNG, SVG and PDF;
-#   5. start-up to the first paint and exit, against a bare window with the same controls,
+#   5. export of a chart of 100 different Cobb-Douglas Draws as PNG, SVG and PDF;
+#   6. start-up to the first paint and exit, against a bare window with the same controls,
 #      offscreen and under a private Xvfb, with our paired timer and with hyperfine.
 # Extra arguments go to the Google Benchmark programs (e.g. --benchmark_repetitions=15).
 # Exits with 2 when a goal is missed, after running everything.
@@ -42,6 +43,7 @@ startup() {
 export QT_QPA_PLATFORM=offscreen
 run "$bin/bench_analysis" "$@"
 run "$bin/bench_window" "$@"
+run "$bin/bench_curves" "$@"
 run "$bin/bench_memory"
 run "$bin/bench_export" "$@"
 startup

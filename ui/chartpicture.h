@@ -156,15 +156,15 @@ public:
 
 private:
     QPointF map(float x, float y) const { return { ax * x + bx, ay * y + by }; }
-    /// The design pixel (column, row) of a single-pixel point at `centre`; nothing outside.
-    std::optional<QPoint> cellAt(QPointF centre) const;
-    /// A rectangle of design pixels in painter coordinates.
-    QRectF cellsArea(const QRect &cells) const;
-    void writeCell(const QRectF &cell);
-    /// Writes the design pixels of `count` single-pixel points into the image, each pixel once.
-    void writeCells(const float *xy, std::size_t count);
-    /// Fills the design pixels of `count` single-pixel points as one path, each pixel once.
-    void fillCells(const float *xy, std::size_t count);
+    /// The square of a single-pixel point at `centre`, in painter coordinates; nothing outside.
+    std::optional<QRectF> squareAt(QPointF centre) const;
+    /// The image pixels a square covers, within the chart's area.
+    QRect devicePixels(const QRectF &square) const;
+    void writePixels(const QRect &pixels);
+    /// Writes the squares of `count` single-pixel points into the image, each pixel once.
+    void writeSquares(const float *xy, std::size_t count);
+    /// Draws `count` single-pixel points as one smooth path, for vector devices.
+    void strokeCurve(const float *xy, std::size_t count);
 
     QPainter &painter;
     QRectF area;

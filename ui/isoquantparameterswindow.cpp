@@ -44,11 +44,11 @@ IsoquantParametersWindow::IsoquantParametersWindow(
     const auto technology = [](analysis::TechnologyType type) {
         return *analysis::findTechnology(type);
     };
-    const analysis::Technology &linearTechnology =
+    const analysis::TechnologyEntry &linearTechnology =
             technology(analysis::TechnologyType::PerfectSubstitutes);
-    const analysis::Technology &fixedTechnology =
+    const analysis::TechnologyEntry &fixedTechnology =
             technology(analysis::TechnologyType::FixedProportions);
-    const analysis::Technology &cobbDouglasTechnology =
+    const analysis::TechnologyEntry &cobbDouglasTechnology =
             technology(analysis::TechnologyType::CobbDouglas);
 
     auto *linear = makeFrame(QStringLiteral("Frame1_0"), tr(linearTechnology.frameCaption), client);
@@ -83,10 +83,17 @@ IsoquantParametersWindow::IsoquantParametersWindow(
     placeInTwips(text4, 1500, 1140, 555, 285);
 
     frame1 = { linear, fixed, cobbDouglas };
+    // The four boxes share the labels "a =" and "b =": each is named with its technology.
+    text1->setAccessibleName(tr("a of perfect substitutes"));
+    text2->setAccessibleName(tr("b of perfect substitutes"));
+    text3->setAccessibleName(tr("a of Cobb-Douglas"));
+    text4->setAccessibleName(tr("b of Cobb-Douglas"));
     boxes = { { text1, &analysis::DrawInputs::coefX },
               { text2, &analysis::DrawInputs::coefY },
               { text3, &analysis::DrawInputs::cdExpX },
               { text4, &analysis::DrawInputs::cdExpY } };
+    for (QLineEdit *text : { text1, text2, text3, text4 })
+        connect(text, &QLineEdit::textChanged, this, &IsoquantParametersWindow::parametersChanged);
 
     command1 = makeButton(QStringLiteral("Command1"), tr("Restore defaults"), client);
     placeInTwips(command1, 3960, 5100, 1950, 735);
@@ -111,7 +118,7 @@ void IsoquantParametersWindow::command1Clicked()
 {
     // Resets the texts of the technology selected in the main window now, whichever frame is
     // enabled; the other texts and the frame states stay.
-    const analysis::Technology *technology = analysis::findTechnology(selectedTechnology());
+    const analysis::TechnologyEntry *technology = analysis::findTechnology(selectedTechnology());
     if (!technology)
         return;
     for (const analysis::InputBox parameter : technology->parameters) {

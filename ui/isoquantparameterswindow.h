@@ -32,6 +32,10 @@ public:
     /// Copies the four parameter texts into the inputs of a Draw.
     void readParameters(analysis::DrawInputs &inputs) const;
 
+signals:
+    /// Any of the four parameter texts has changed.
+    void parametersChanged();
+
 private:
     void command1Clicked();
 

@@ -1,5 +1,7 @@
 #include "mainwindow.h"
 
+#include "curveswindow.h"
+#include "drawmessage.h"
 #include "exportcommands.h"
 #include "generalparameterswindow.h"
 #include "isoquantparameterswindow.h"
@@ -10,6 +12,7 @@
 #include "analysis/technologies.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -27,6 +30,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QScreen>
 #include <QSettings>
 
@@ -84,6 +88,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/production-lab-32.png")));
     createControls();
     createMenus();
+    createStatusLine();
+    nameForAccessibility();
 
     // Start-up, before the window appears: the chart's coordinates, then the general-parameter
     // window, then the isoquant-parameter window, both hidden.
@@ -92,6 +98,23 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     connect(form5.get(), &GeneralParametersWindow::categoryApplied, this,
             &MainWindow::categoryApplied);
     form4 = std::make_unique<IsoquantParametersWindow>([this] { return selectedTechnology(); });
+    formCostCurves = std::make_unique<CurvesWindow>(QStringLiteral("FormCostCurves"),
+                                                    tr("Cost curves"), &analysis::costCurveCharts,
+                                                    [this] { return drawInputs(); });
+    formInputDemand = std::make_unique<CurvesWindow>(
+            QStringLiteral("FormInputDemand"), tr("Input demand"), &analysis::inputDemandCharts,
+            [this] { return drawInputs(); });
+    for (QLineEdit *text : { text1, text2, text3, text4 })
+        connect(text, &QLineEdit::textChanged, this, &MainWindow::drawInputsChanged);
+    connect(option1, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            emit drawInputsChanged();
+    });
+    connect(mnushort, &QAction::toggled, this, &MainWindow::drawInputsChanged);
+    connect(form4.get(), &IsoquantParametersWindow::parametersChanged, this,
+            &MainWindow::drawInputsChanged);
+    for (CurvesWindow *window : { formCostCurves.get(), formInputDemand.get() })
+        connect(this, &MainWindow::drawInputsChanged, window, &CurvesWindow::inputsChanged);
     text1->setFocus();
     restoreView();
 }
@@ -150,7 +173,7 @@ void MainWindow::createControls()
     option1 = new QButtonGroup(this);
     // One button per technology, 360 twips apart, as wide as the frame allows.
     int top = 660;
-    for (const analysis::Technology &technology : analysis::technologies()) {
+    for (const analysis::TechnologyEntry &technology : analysis::technologies()) {
         const int index = static_cast<int>(technology.type);
         auto *button = new QRadioButton(tr(technology.caption), frame1);
         button->setObjectName(QStringLiteral("Option1_%1").arg(index));
@@ -247,6 +270,10 @@ void MainWindow::createMenus()
     mnushort = item(mnuderived, QStringLiteral("mnushort"), tr("&Short-period fixed quantity of Y"),
                     &MainWindow::mnushortTriggered);
     mnushort->setCheckable(true);
+    mnucostcurves = item(mnuderived, QStringLiteral("mnucostcurves"), tr("&Cost curves"),
+                         &MainWindow::mnucostcurvesTriggered);
+    mnuinputdemand = item(mnuderived, QStringLiteral("mnuinputdemand"), tr("Input &demand"),
+                          &MainWindow::mnuinputdemandTriggered);
     mnuview = menu(QStringLiteral("mnuview"), tr("&View"));
     mnuzoomin = item(mnuview, QStringLiteral("mnuzoomin"), tr("Zoom &In"), &MainWindow::zoomIn);
     mnuzoomin->setShortcuts(
@@ -274,11 +301,10 @@ analysis::TechnologyType MainWindow::selectedTechnology() const
     return static_cast<analysis::TechnologyType>(option1->checkedId());
 }
 
-void MainWindow::command1Clicked()
+analysis::DrawInputs MainWindow::drawInputs() const
 {
     analysis::DrawInputs inputs;
     inputs.technology = selectedTechnology();
-    technologyType = static_cast<std::int16_t>(inputs.technology);
     inputs.shortPeriod = mnushort->isChecked();
     inputs.level = text1->text().toStdString();
     inputs.priceX = text2->text().toStdString();
@@ -286,14 +312,106 @@ void MainWindow::command1Clicked()
     inputs.fixedY = text4->text().toStdString();
     form4->readParameters(inputs);
     inputs.decimalSeparator = QLocale().decimalPoint().toStdString();
+    return inputs;
+}
+
+void MainWindow::command1Clicked()
+{
+    const analysis::DrawInputs inputs = drawInputs();
+    technologyType = static_cast<std::int16_t>(inputs.technology);
 
     // A Draw that ends early keeps what it produced before the fault: the effects list simply
     // stops there.
     const analysis::DrawOutcome outcome = analysis::draw(inputs);
+    const QString slopeBefore = label6->text();
+    const QString averageBefore = label8->text();
     for (const analysis::Effect &effect : outcome.effects)
         apply(effect);
     picture1->finishDraw();
     results.recordDraw(outcome);
+    reportDraw(outcome, slopeBefore, averageBefore);
+}
+
+void MainWindow::createStatusLine()
+{
+    // Room for three lines, so that a stop, a warning and a note on earlier texts all show
+    // without the window changing its height from Draw to Draw. The bar has a fixed size, so a
+    // new message lays out the bar alone, never the whole window (the whole Draw's goal in
+    // bench/bench_window); laid out as a window of its own, it follows the zoom like the rest.
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setFont(controlFont());
+    bar->setSizeGripEnabled(false);
+    statusMessage = makeLabel(QStringLiteral("StatusMessage"), QString(), bar);
+    statusMessage->setContentsMargins(6, 2, 6, 2);
+    bar->addWidget(statusMessage, 1);
+    bar->setFixedSize(centralWidget()->width(),
+                      3 * statusMessage->fontMetrics().lineSpacing() + 10);
+    finishLayout(bar);
+    fitStatusMessage();
+}
+
+void MainWindow::fitStatusMessage()
+{
+    // The message has a fixed size too, so that a new text repaints the label alone: its size
+    // would otherwise lay the bar out again at every Draw.
+    statusMessage->setFixedSize(statusBar()->size() - QSize(4, 6));
+}
+
+void MainWindow::nameForAccessibility()
+{
+    // The text boxes take their names from the labels beside them.
+    label1->setBuddy(text1);
+    label2->setBuddy(text2);
+    label3->setBuddy(text3);
+    label7->setBuddy(text4);
+    label6->setAccessibleDescription(tr("Slope of the isocost line"));
+    label8->setAccessibleDescription(tr("Average cost of production"));
+    statusBar()->setAccessibleName(tr("Status"));
+    picture1->setAccessibleDescription(DrawMessage::chartDescription(0, std::nullopt));
+}
+
+void MainWindow::reportDraw(const analysis::DrawOutcome &outcome, const QString &slopeBefore,
+                            const QString &averageBefore)
+{
+    bool drew = false;
+    bool slopeWritten = false;
+    bool averageWritten = false;
+    for (const analysis::Effect &effect : outcome.effects) {
+        drew = drew || std::holds_alternative<analysis::PlotPoint>(effect)
+                || std::holds_alternative<analysis::DrawSegment>(effect);
+        if (const auto *caption = std::get_if<analysis::SetCaption>(&effect)) {
+            slopeWritten = slopeWritten || caption->label == analysis::ResultLabel::Slope;
+            averageWritten = averageWritten || caption->label == analysis::ResultLabel::AverageCost;
+        }
+    }
+    EarlierTexts earlier;
+    earlier.slope = !slopeWritten && !label6->text().isEmpty();
+    earlier.averageCost = !averageWritten && !label8->text().isEmpty();
+    statusMessage->setText(DrawMessage::status(outcome, earlier));
+
+    if (drew)
+        ++drawsShown;
+    if (outcome.result)
+        latestResult = outcome.result;
+    picture1->setAccessibleDescription(DrawMessage::chartDescription(drawsShown, latestResult));
+
+    // Screen readers hear the message and every result text that changed; the results list
+    // announces the text appended to it itself.
+    QAccessibleEvent status(statusMessage, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&status);
+    if (!outcome.completed) {
+        QAccessibleEvent alert(statusMessage, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+    if (label6->text() != slopeBefore) {
+        QAccessibleEvent changed(label6, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+    if (label8->text() != averageBefore) {
+        QAccessibleEvent changed(label8, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void MainWindow::apply(const analysis::Effect &effect)
@@ -402,6 +520,10 @@ void MainWindow::clearResults()
     label4->setCaption(QString());
     label8->clear();
     label6->clear();
+    statusMessage->clear();
+    drawsShown = 0;
+    latestResult.reset();
+    picture1->setAccessibleDescription(DrawMessage::chartDescription(0, std::nullopt));
     results.clear();
     releaseFreedMemory();
 }
@@ -450,13 +572,14 @@ bool MainWindow::fitsScreen(int percent) const
     const QScreen *shownOn = screen();
     if (!shownOn)
         return true;
-    // The window at `percent`: its client area and menu bar scale, its frame does not.
+    // The window at `percent`: its client area, menu bar and status line scale, its frame does
+    // not.
     const double ratio = percent / double(zoom);
     const QSize client = (QSizeF(centralWidget()->size()) * ratio).toSize();
     const QSize frame = frameGeometry().size() - geometry().size();
     const QSize whole(client.width() + frame.width(),
                       client.height() + qRound(menuBar()->sizeHint().height() * ratio)
-                              + frame.height());
+                              + qRound(statusBar()->height() * ratio) + frame.height());
     const QSize room = shownOn->availableGeometry().size();
     return whole.width() <= room.width() && whole.height() <= room.height();
 }
@@ -467,6 +590,7 @@ void MainWindow::setZoomPercent(int percent)
         return;
     zoom = percent;
     setZoomFactor(percent / 100.0);
+    fitStatusMessage();
     mnuzoomout->setEnabled(percent > zoomSteps.front());
     mnuzoomreset->setEnabled(percent != 100);
     const auto next = std::upper_bound(zoomSteps.begin(), zoomSteps.end(), percent);
@@ -502,6 +626,18 @@ void MainWindow::mnupreferencesTriggered()
 {
     form4->enableFrameOf(selectedTechnology());
     form4->show();
+}
+
+void MainWindow::mnucostcurvesTriggered()
+{
+    formCostCurves->show();
+    formCostCurves->raise();
+}
+
+void MainWindow::mnuinputdemandTriggered()
+{
+    formInputDemand->show();
+    formInputDemand->raise();
 }
 
 void MainWindow::mnugenparamTriggered()
@@ -544,8 +680,10 @@ void MainWindow::categoryApplied(bool fastComputer)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // The parameter windows end with the main window, even when they are shown.
+    // The other windows end with the main window, even when they are shown.
     form4->hide();
     form5->hide();
+    formCostCurves->hide();
+    formInputDemand->hide();
     QMainWindow::closeEvent(event);
 }

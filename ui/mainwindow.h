@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 QT_BEGIN_NAMESPACE
 class QAction;
@@ -22,6 +23,7 @@ class QPushButton;
 class QRadioButton;
 QT_END_NAMESPACE
 
+class CurvesWindow;
 class ExportCommands;
 class GeneralParametersWindow;
 class IsoquantParametersWindow;
@@ -52,6 +54,10 @@ public:
 
     IsoquantParametersWindow *isoquantParameters() const { return form4.get(); }
     GeneralParametersWindow *generalParameters() const { return form5.get(); }
+    CurvesWindow *costCurves() const { return formCostCurves.get(); }
+    CurvesWindow *inputDemand() const { return formInputDemand.get(); }
+    /// The texts and flags of the controls that a Draw reads, as they stand now.
+    analysis::DrawInputs drawInputs() const;
     /// Export, print and copy of the chart and the results.
     ExportCommands *exportCommands() const { return exporter; }
     /// The Draws since the last Clear that wrote a result line.
@@ -59,12 +65,22 @@ public:
     /// The technology found by the latest Draw.
     std::int16_t technologyType = 0;
 
+signals:
+    /// A control that a Draw reads has changed: a text, the technology, the short period or
+    /// a parameter of the isoquants.
+    void drawInputsChanged();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();
     void createMenus();
+    void createStatusLine();
+    void fitStatusMessage();
+    void nameForAccessibility();
+    void reportDraw(const analysis::DrawOutcome &outcome, const QString &slopeBefore,
+                    const QString &averageBefore);
     void updateTabOrder();
     analysis::TechnologyType selectedTechnology() const;
     enum class CaptionChange { Set, Append, Show };
@@ -84,6 +100,8 @@ private:
     void clearResults();
     void mnushortTriggered();
     void mnupreferencesTriggered();
+    void mnucostcurvesTriggered();
+    void mnuinputdemandTriggered();
     void mnugenparamTriggered();
     void mnuhowTriggered();
     void mnuglossaryTriggered();
@@ -120,6 +138,8 @@ private:
     QAction *mnugenparam = nullptr;
     QAction *mnupreferences = nullptr;
     QAction *mnushort = nullptr;
+    QAction *mnucostcurves = nullptr;
+    QAction *mnuinputdemand = nullptr;
     QAction *mnuzoomin = nullptr;
     QAction *mnuzoomout = nullptr;
     QAction *mnuzoomreset = nullptr;
@@ -131,7 +151,12 @@ private:
     int zoom = 100; ///< percent, one of zoomSteps
     ResultLog results; ///< the Draws since the last Clear that wrote a result line
     ExportCommands *exporter = nullptr;
+    QLabel *statusMessage = nullptr; ///< the status line's text, one message per Draw
+    int drawsShown = 0; ///< Draws that drew on the chart since the last Clear
+    std::optional<analysis::ResultRecord> latestResult; ///< of the latest Draw that wrote one
 
     std::unique_ptr<GeneralParametersWindow> form5;
     std::unique_ptr<IsoquantParametersWindow> form4;
+    std::unique_ptr<CurvesWindow> formCostCurves;
+    std::unique_ptr<CurvesWindow> formInputDemand;
 };

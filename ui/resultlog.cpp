@@ -37,7 +37,7 @@ QString outcomeText(ResultOutcome outcome)
 /// windows: "Cobb-Douglas: Prod = X ^ a * Y ^ b with a = 0.7, b = 0.3".
 QString technologyWithParameters(const ResultRecord &row, const QLocale &locale)
 {
-    const analysis::Technology *technology = analysis::findTechnology(row.technology);
+    const analysis::TechnologyEntry *technology = analysis::findTechnology(row.technology);
     if (!technology)
         return QString();
     QString line = QCoreApplication::translate("MainWindow", technology->caption)
@@ -88,7 +88,7 @@ Table ResultLog::table() const
     table.rows.reserve(qsizetype(entries.size()));
     for (const Entry &entry : entries) {
         const ResultRecord &row = distinct[entry.row];
-        const analysis::Technology *technology = analysis::findTechnology(row.technology);
+        const analysis::TechnologyEntry *technology = analysis::findTechnology(row.technology);
         const std::optional<double> slope =
                 row.slope ? std::optional<double>(-*row.slope) : std::nullopt;
         table.rows.append({

@@ -8,7 +8,10 @@ double CheckedArithmetic::read(std::string_view text, InputBox box)
 {
     const auto value = numericValue(text);
     if (!value) [[unlikely]] {
+        const bool first = !stop;
         recordFault(Operation::Read, 0, 0, box);
+        if (first)
+            stop->text = text;
         return 0;
     }
     return *value;

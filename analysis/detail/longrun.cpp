@@ -17,7 +17,7 @@ void drawIsocost(DrawContext &context, double costThousands)
     context.emit(DrawSegment{ x, 0, 0, y });
 }
 
-void longRunDraw(DrawContext &context, const Technology &technology,
+void longRunDraw(DrawContext &context, const TechnologyEntry &technology,
                  const TechnologyParameters &parameters, double levelThousands)
 {
     context.emit(SetCaption{

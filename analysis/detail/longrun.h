@@ -1,7 +1,7 @@
 #pragma once
 
 namespace analysis {
-struct Technology;
+struct TechnologyEntry;
 struct TechnologyParameters;
 } // namespace analysis
 
@@ -11,7 +11,7 @@ class DrawContext;
 
 /// The long-run Draw after the parameters are loaded: heading, isoquant and choice of the
 /// technology, isocost line, slope, result line and average cost.
-void longRunDraw(DrawContext &context, const Technology &technology,
+void longRunDraw(DrawContext &context, const TechnologyEntry &technology,
                  const TechnologyParameters &parameters, double levelThousands);
 
 /// The isocost line of `costThousands`, from its X intercept to its Y intercept.

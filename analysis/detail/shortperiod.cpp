@@ -19,7 +19,7 @@ double costOf(DrawContext &context, double x, double y)
                     calc.multiply(context.priceY(), y, InputBox::PriceY));
 }
 
-void shortPeriodDraw(DrawContext &context, const Technology &technology,
+void shortPeriodDraw(DrawContext &context, const TechnologyEntry &technology,
                      const TechnologyParameters &parameters, double levelThousands)
 {
     CheckedArithmetic &calc = context.arithmetic;

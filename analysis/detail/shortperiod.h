@@ -8,7 +8,7 @@ class DrawContext;
 
 /// The short-period Draw after the parameters are loaded: the fixed Y read from its text, the
 /// heading, the technology's choice (or the impossibility line) and its report.
-void shortPeriodDraw(DrawContext &context, const Technology &technology,
+void shortPeriodDraw(DrawContext &context, const TechnologyEntry &technology,
                      const TechnologyParameters &parameters, double levelThousands);
 
 /// Marks the short-period `choice`, given in units, 4 pixels wide on the chart (thousands).

@@ -26,8 +26,8 @@ struct DiagnosticCase
     bool shortPeriod;
     std::vector<std::pair<InputBox, const char *>> texts; ///< changed from the defaults
     std::vector<Kind> kinds; ///< every diagnostic, in order
-    DrawStep lastStep; ///< of the last diagnostic
-    std::optional<InputBox> lastInput; ///< of the last diagnostic
+    DrawStep lastStep = DrawStep::ReadInputs; ///< of the last diagnostic
+    std::optional<InputBox> lastInput = std::nullopt; ///< of the last diagnostic
 };
 
 class Diagnostics : public ::testing::TestWithParam<DiagnosticCase>
@@ -213,40 +213,11 @@ INSTANTIATE_TEST_SUITE_P(
                                 B::Level }),
         [](const auto &info) { return std::string(info.param.name); });
 
-TEST(Diagnostics, PartialReadTellsTheTextTheValueAndHowMuchWasRead)
-{
-    DrawInputs inputs;
-    inputs.priceY = "1,5";
-    const DrawOutcome outcome = draw(inputs);
-    ASSERT_EQ(outcome.diagnostics.size(), 1u);
-    const Diagnostic &warning = outcome.diagnostics.front();
-    EXPECT_EQ(warning.text, "1,5");
-    EXPECT_EQ(warning.usedLength, 1u);
-    EXPECT_EQ(warning.inputValue, 1);
-}
-
-TEST(Diagnostics, StopCarriesTheOperandsAndTheBoxValue)
-{
-    DrawInputs inputs;
-    inputs.technology = TechnologyType::PerfectSubstitutes;
-    inputs.coefY = "0";
-    inputs.priceX = "7";
-    const Diagnostic stop = draw(inputs).diagnostics.back();
-    EXPECT_EQ(stop.first, 3); // the level in thousands
-    EXPECT_EQ(stop.second, 0);
-    EXPECT_EQ(stop.inputValue, 0);
-}
-
 // The record of the result line.
-
-const Technology &technologyOf(TechnologyType type)
-{
-    return *findTechnology(type);
-}
 
 TEST(ResultRecord, LongRunChoiceOfEachTechnologyProducesTheLevel)
 {
-    for (const Technology &technology : technologies()) {
+    for (const TechnologyEntry &technology : technologies()) {
         DrawInputs inputs;
         inputs.technology = technology.type;
         const DrawOutcome outcome = draw(inputs);

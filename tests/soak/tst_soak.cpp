@@ -232,7 +232,7 @@ void SoakMainWindow::drawAndPredict()
 {
     // The outcome the window must show, from the same texts through the computation layer.
     analysis::DrawInputs inputs;
-    for (const analysis::Technology &technology : analysis::technologies()) {
+    for (const analysis::TechnologyEntry &technology : analysis::technologies()) {
         if (control<QRadioButton>(
                     qPrintable(QStringLiteral("Option1_%1").arg(int(technology.type))))
                     ->isChecked())

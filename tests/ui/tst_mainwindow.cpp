@@ -99,7 +99,7 @@ QStringList TestMainWindow::visibleState() const
     for (const char *label : { "Label5", "Label6", "Label8" })
         state << caption(label) << QString::number(control<QLabel>(label)->isVisible());
     state << results() << QString::number(action("mnushort")->isChecked());
-    for (const analysis::Technology &technology : analysis::technologies())
+    for (const analysis::TechnologyEntry &technology : analysis::technologies())
         state << QString::number(
                 control<QRadioButton>(
                         qPrintable(QStringLiteral("Option1_%1").arg(int(technology.type))))

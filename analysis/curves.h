@@ -1,0 +1,65 @@
+#pragma once
+
+#include "analysis/draw.h"
+
+#include <optional>
+
+// Exact costs and input demands of the three technologies, in plain units (not thousands).
+// Every function answers nullopt outside its domain (prices and parameters > 0, levels >= 0,
+// a fixed Y > 0, all finite) or where the answer does not fit a double; none throws.
+
+namespace analysis {
+
+/// A technology with its parameters: Prod = coefX X + coefY Y, min(X, Y) or X ^ cdExpX * Y ^
+/// cdExpY.
+struct Technology
+{
+    TechnologyType type = TechnologyType::CobbDouglas;
+    double coefX = 1, coefY = 1, cdExpX = 0.7, cdExpY = 0.3;
+};
+
+/// Quantities of X and Y, their cost, and whether another bundle costs exactly as much.
+struct Bundle
+{
+    double x = 0, y = 0, cost = 0;
+    bool tied = false; ///< perfect substitutes at equal costs per unit of output: the Y corner
+};
+
+/// Cheapest inputs that produce q in the long run; nullopt where no cheapest bundle exists.
+std::optional<Bundle> cheapestBundle(const Technology &, double priceX, double priceY, double q);
+/// Inputs that produce q with Y fixed at fixedY, all of it paid for; nullopt where q cannot be
+/// reached.
+std::optional<Bundle> fixedYBundle(const Technology &, double priceX, double priceY, double fixedY,
+                                   double q);
+
+/// Long-run costs of the level q, in money and money per unit of output.
+struct LongRunCosts
+{
+    double total = 0;
+    std::optional<double> average; ///< none at q = 0
+    std::optional<double> marginal; ///< none where it is infinite
+};
+
+/// Short-period costs of the level q with Y fixed, in money and money per unit of output.
+struct ShortPeriodCosts
+{
+    double total = 0, variable = 0, fixed = 0;
+    std::optional<double> average, averageVariable, averageFixed; ///< none at q = 0
+    /// Cost of the next unit (the right-hand derivative at a kink); none where it is infinite.
+    std::optional<double> marginal;
+};
+
+/// The long-run costs of producing q.
+std::optional<LongRunCosts> longRunCosts(const Technology &, double priceX, double priceY,
+                                         double q);
+/// The short-period costs of producing q with Y fixed at fixedY; nullopt where q cannot be
+/// reached.
+std::optional<ShortPeriodCosts> shortPeriodCosts(const Technology &, double priceX, double priceY,
+                                                 double fixedY, double q);
+
+/// The level whose cheapest long-run bundle uses exactly fixedY of Y, where the short-period
+/// costs touch the long-run ones; nullopt where no level does (perfect substitutes using only X).
+std::optional<double> levelForLongRunY(const Technology &, double priceX, double priceY,
+                                       double fixedY);
+
+} // namespace analysis

@@ -1,0 +1,310 @@
+#include "analysis/curvecharts.h"
+#include "analysis/curves.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <string>
+
+using namespace analysis;
+
+namespace {
+
+constexpr int casesPerTechnology = 200;
+
+/// Random prices, parameters and levels over several orders of magnitude, the same every run.
+class RandomCase
+{
+public:
+    explicit RandomCase(TechnologyType type) : generator(static_cast<unsigned>(type)) { }
+
+    Technology technology(TechnologyType type, double maxExponent = 1.5)
+    {
+        Technology t;
+        t.type = type;
+        t.coefX = logUniform(0.1, 10);
+        t.coefY = logUniform(0.1, 10);
+        t.cdExpX = std::uniform_real_distribution(0.1, maxExponent)(generator);
+        t.cdExpY = std::uniform_real_distribution(0.1, maxExponent)(generator);
+        return t;
+    }
+    double price() { return logUniform(0.1, 100); }
+    double level() { return logUniform(1, 1e5); }
+    double logUniform(double low, double high)
+    {
+        return std::exp(std::uniform_real_distribution(std::log(low), std::log(high))(generator));
+    }
+
+    std::mt19937 generator;
+};
+
+double output(const Technology &t, double x, double y)
+{
+    switch (t.type) {
+    case TechnologyType::PerfectSubstitutes:
+        return t.coefX * x + t.coefY * y;
+    case TechnologyType::FixedProportions:
+        return std::min(x, y);
+    case TechnologyType::CobbDouglas:
+        return std::pow(x, t.cdExpX) * std::pow(y, t.cdExpY);
+    }
+    return 0;
+}
+
+/// A bundle on the isoquant of q, the `i`-th of `n` spread along it around `near`.
+std::pair<double, double> onIsoquant(const Technology &t, double q, const Bundle &near, int i,
+                                     int n)
+{
+    const double share = (i + 0.5) / n;
+    switch (t.type) {
+    case TechnologyType::PerfectSubstitutes: {
+        const double x = share * q / t.coefX;
+        return { x, (q - t.coefX * x) / t.coefY };
+    }
+    case TechnologyType::FixedProportions:
+        // Both arms of the L, up to ten times the level.
+        return i % 2 ? std::pair{ q * (1 + 9 * share), q } : std::pair{ q, q * (1 + 9 * share) };
+    case TechnologyType::CobbDouglas: {
+        const double x = near.x * std::pow(100.0, 2 * share - 1);
+        return { x, std::pow(q / std::pow(x, t.cdExpX), 1 / t.cdExpY) };
+    }
+    }
+    return {};
+}
+
+class ByTechnology : public ::testing::TestWithParam<TechnologyType>
+{
+};
+
+std::string technologyName(const ::testing::TestParamInfo<TechnologyType> &info)
+{
+    switch (info.param) {
+    case TechnologyType::PerfectSubstitutes:
+        return "PerfectSubstitutes";
+    case TechnologyType::FixedProportions:
+        return "FixedProportions";
+    case TechnologyType::CobbDouglas:
+        return "CobbDouglas";
+    }
+    return "Unknown";
+}
+
+TEST_P(ByTechnology, CheapestBundleProducesTheLevelAndNoIsoquantBundleCostsLess)
+{
+    RandomCase random(GetParam());
+    for (int c = 0; c < casesPerTechnology; ++c) {
+        const Technology t = random.technology(GetParam());
+        const double px = random.price(), py = random.price(), q = random.level();
+        const std::optional<Bundle> best = cheapestBundle(t, px, py, q);
+        ASSERT_TRUE(best);
+        EXPECT_NEAR(output(t, best->x, best->y), q, 1e-9 * q);
+        EXPECT_NEAR(best->cost, px * best->x + py * best->y, 1e-12 * best->cost);
+        for (int i = 0; i < 1000; ++i) {
+            const auto [x, y] = onIsoquant(t, q, *best, i, 1000);
+            ASSERT_LE(best->cost, (px * x + py * y) * (1 + 1e-12)) << "x " << x << " y " << y;
+        }
+        if (t.type == TechnologyType::CobbDouglas) {
+            const double mrts = (t.cdExpX * best->y) / (t.cdExpY * best->x);
+            EXPECT_NEAR(mrts, px / py, 1e-9 * px / py);
+        }
+    }
+}
+
+TEST_P(ByTechnology, ScalingBothPricesKeepsTheBundleAndScalesItsCost)
+{
+    RandomCase random(GetParam());
+    for (int c = 0; c < casesPerTechnology; ++c) {
+        const Technology t = random.technology(GetParam());
+        const double px = random.price(), py = random.price(), q = random.level();
+        const double scale = random.logUniform(1e-3, 1e3);
+        const auto base = cheapestBundle(t, px, py, q);
+        const auto scaled = cheapestBundle(t, scale * px, scale * py, q);
+        ASSERT_TRUE(base && scaled);
+        EXPECT_NEAR(scaled->x, base->x, 1e-9 * (base->x + base->y));
+        EXPECT_NEAR(scaled->y, base->y, 1e-9 * (base->x + base->y));
+        EXPECT_NEAR(scaled->cost, scale * base->cost, 1e-9 * scale * base->cost);
+    }
+}
+
+TEST_P(ByTechnology, ShortPeriodAverageCostIsNeverBelowLongRunAndTouchesItAtTheLongRunY)
+{
+    RandomCase random(GetParam());
+    for (int c = 0; c < casesPerTechnology; ++c) {
+        const Technology t = random.technology(GetParam());
+        const double px = random.price(), py = random.price(), fixedY = random.level();
+        for (const double q : { random.level(), random.level(), fixedY }) {
+            const auto shortRun = shortPeriodCosts(t, px, py, fixedY, q);
+            const auto longRun = longRunCosts(t, px, py, q);
+            ASSERT_TRUE(longRun);
+            if (shortRun) { // fixed proportions cannot exceed the fixed Y
+                EXPECT_GE(*shortRun->average, *longRun->average * (1 - 1e-12));
+            }
+        }
+        const double q = random.level();
+        const Bundle best = *cheapestBundle(t, px, py, q);
+        if (best.y == 0)
+            continue; // perfect substitutes using only X: no fixed Y touches
+        const auto touching = shortPeriodCosts(t, px, py, best.y, q);
+        ASSERT_TRUE(touching);
+        EXPECT_NEAR(*touching->average, best.cost / q, 1e-9 * best.cost / q);
+        EXPECT_NEAR(*levelForLongRunY(t, px, py, best.y), q, 1e-9 * q);
+    }
+}
+
+TEST_P(ByTechnology, DemandForXNeverRisesWithItsPriceAndForYNeverFalls)
+{
+    RandomCase random(GetParam());
+    for (int c = 0; c < casesPerTechnology; ++c) {
+        const Technology t = random.technology(GetParam());
+        const double py = random.price(), q = random.level();
+        std::vector<double> prices(50);
+        std::generate(prices.begin(), prices.end(), [&] { return random.price(); });
+        std::sort(prices.begin(), prices.end());
+        Bundle previous = *cheapestBundle(t, prices.front(), py, q);
+        for (const double px : prices) {
+            const Bundle now = *cheapestBundle(t, px, py, q);
+            EXPECT_LE(now.x, previous.x * (1 + 1e-12)) << "price of X " << px;
+            EXPECT_GE(now.y, previous.y * (1 - 1e-12)) << "price of X " << px;
+            previous = now;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Curves, ByTechnology,
+                         ::testing::Values(TechnologyType::PerfectSubstitutes,
+                                           TechnologyType::FixedProportions,
+                                           TechnologyType::CobbDouglas),
+                         technologyName);
+
+/// The short-period average cost at q, for a golden-section search of its minimum.
+double shortAverage(const Technology &t, double px, double py, double fixedY, double q)
+{
+    return *shortPeriodCosts(t, px, py, fixedY, q)->average;
+}
+
+TEST(ShortPeriodMarginalCost, CrossesTheAverageCostAtItsMinimumForCobbDouglasBelowOne)
+{
+    RandomCase random(TechnologyType::CobbDouglas);
+    for (int c = 0; c < casesPerTechnology; ++c) {
+        const Technology t = random.technology(TechnologyType::CobbDouglas, 0.95);
+        const double px = random.price(), py = random.price(), fixedY = random.level();
+        double low = 1e-6 * fixedY, high = 1e6 * fixedY; // searched in logarithms
+        const double golden = (std::sqrt(5.0) - 1) / 2;
+        for (int i = 0; i < 200; ++i) {
+            const double a = std::exp(std::log(high) - golden * std::log(high / low));
+            const double b = std::exp(std::log(low) + golden * std::log(high / low));
+            if (shortAverage(t, px, py, fixedY, a) < shortAverage(t, px, py, fixedY, b))
+                high = b;
+            else
+                low = a;
+        }
+        const double lowest = std::sqrt(low * high);
+        const auto at = shortPeriodCosts(t, px, py, fixedY, lowest);
+        EXPECT_NEAR(*at->marginal, *at->average, 1e-6 * *at->average);
+        const auto before = shortPeriodCosts(t, px, py, fixedY, lowest / 2);
+        const auto after = shortPeriodCosts(t, px, py, fixedY, lowest * 2);
+        EXPECT_LT(*before->marginal, *before->average);
+        EXPECT_GT(*after->marginal, *after->average);
+    }
+}
+
+struct Documented
+{
+    const char *name;
+    Technology technology;
+    double priceX, priceY, fixedY, q; ///< fixedY 0: the long run
+    std::optional<Bundle> expected;
+};
+
+const Technology linear{ TechnologyType::PerfectSubstitutes, 2, 1 };
+const Technology fixed{ TechnologyType::FixedProportions };
+const Technology cobbDouglas{};
+
+const Documented documented[] = {
+    { "TieTakesTheCornerOfY", linear, 4, 2, 0, 10, Bundle{ 0, 10, 20, true } },
+    { "NoOutputIsNoTie", linear, 4, 2, 0, 0, Bundle{ 0, 0, 0, false } },
+    { "CheaperXTakesTheCornerOfX", linear, 3, 2, 0, 10, Bundle{ 5, 0, 15, false } },
+    { "FixedProportionsTakeTheKink", fixed, 3, 2, 0, 10, Bundle{ 10, 10, 50, false } },
+    { "SurplusOfTheFixedYIsPaidFor", linear, 3, 2, 20, 10, Bundle{ 0, 20, 40, false } },
+    { "FixedYAtTheKinkIsEnough", fixed, 3, 2, 10, 10, Bundle{ 10, 10, 50, false } },
+    { "FixedYBelowTheKinkCannotReach", fixed, 3, 2, 9, 10, std::nullopt },
+    { "ZeroPriceOfX", cobbDouglas, 0, 2, 0, 10, std::nullopt },
+    { "NegativeLevel", cobbDouglas, 1, 2, 0, -1, std::nullopt },
+    { "NotANumber", cobbDouglas, NAN, 2, 0, 10, std::nullopt },
+    { "ZeroCoefficient", Technology{ TechnologyType::PerfectSubstitutes, 0, 1 }, 1, 1, 0, 10,
+      std::nullopt },
+    { "ZeroExponentShortPeriod", Technology{ TechnologyType::CobbDouglas, 1, 1, 0, 0.5 }, 1, 1, 5,
+      10, std::nullopt },
+    { "UnknownTechnology", Technology{ TechnologyType{ 7 } }, 1, 1, 0, 10, std::nullopt },
+};
+
+class DocumentedBundle : public ::testing::TestWithParam<Documented>
+{
+};
+
+TEST_P(DocumentedBundle, IsTheOneTheHeaderNames)
+{
+    const Documented &d = GetParam();
+    const std::optional<Bundle> got = d.fixedY > 0
+            ? fixedYBundle(d.technology, d.priceX, d.priceY, d.fixedY, d.q)
+            : cheapestBundle(d.technology, d.priceX, d.priceY, d.q);
+    ASSERT_EQ(got.has_value(), d.expected.has_value());
+    if (got) {
+        EXPECT_DOUBLE_EQ(got->x, d.expected->x);
+        EXPECT_DOUBLE_EQ(got->y, d.expected->y);
+        EXPECT_DOUBLE_EQ(got->cost, d.expected->cost);
+        EXPECT_EQ(got->tied, d.expected->tied);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Curves, DocumentedBundle, ::testing::ValuesIn(documented),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(CurveCharts, NameTheFirstBoxOutOfRangeAndDrawNothing)
+{
+    const struct
+    {
+        std::string DrawInputs::*box;
+        std::string text;
+        const char *named;
+    } cases[] = {
+        { &DrawInputs::level, "-1", "Level of production" },
+        { &DrawInputs::priceX, "0", "Price of input X" },
+        { &DrawInputs::priceY, "abc", "Price of input Y" },
+        { &DrawInputs::fixedY, "0", "Fixed level of input Y" },
+        { &DrawInputs::cdExpY, "1e999", "Parameter b of the Cobb-Douglas" },
+    };
+    for (const auto &c : cases) {
+        DrawInputs inputs;
+        inputs.shortPeriod = true;
+        inputs.*c.box = c.text;
+        for (const CurveCharts &charts : { costCurveCharts(inputs), inputDemandCharts(inputs) }) {
+            EXPECT_EQ(charts.outOfRange.rfind(c.named, 0), 0u) << charts.outOfRange;
+            EXPECT_TRUE(charts.charts.empty());
+        }
+    }
+}
+
+TEST(CurveCharts, JoinTheJumpOfLinearDemandAtTheTiePrice)
+{
+    DrawInputs inputs;
+    inputs.technology = TechnologyType::PerfectSubstitutes;
+    inputs.coefX = "2"; // tie at a price of X of 2 * 10 / 1 = 20
+    const CurveCharts charts = inputDemandCharts(inputs);
+    ASSERT_EQ(charts.charts.size(), 2u);
+    const Curve &demandX = charts.charts[0].curves[0];
+    ASSERT_EQ(demandX.pieces.size(), 1u);
+    const auto &line = demandX.pieces[0];
+    const auto jump = std::adjacent_find(line.begin(), line.end(), [](auto a, auto b) {
+        return a.y == 1500 && b.y == 0; // all X (3000 / 2) to none
+    });
+    ASSERT_NE(jump, line.end());
+    // Upright within a fraction of a pixel at 400 % zoom.
+    const double pixel = charts.charts[0].horizontal.max / 1600;
+    EXPECT_NEAR(jump->x, 20, pixel);
+    EXPECT_NEAR((jump + 1)->x, 20, pixel);
+}
+
+} // namespace

@@ -1,0 +1,231 @@
+#include "curveplot.h"
+
+#include "windowlook.h"
+
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+/// How a curve looks and what the legend calls it.
+struct CurveLook
+{
+    const char *legend;
+    QColor colour;
+    Qt::PenStyle style;
+    qreal width;
+};
+
+CurveLook lookOf(analysis::CurveKind kind)
+{
+    using analysis::CurveKind;
+    // Long-run curves are drawn wider, so that the short-period ones stand out against them;
+    // each curve of a chart differs from the others in its line style as well as its colour.
+    switch (kind) {
+    case CurveKind::LongRunTotal:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Long-run total"), QColor(0x1f, 0x5f, 0xbf),
+                 Qt::SolidLine, 2.5 };
+    case CurveKind::LongRunAverage:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Long-run average"), QColor(0x1f, 0x5f, 0xbf),
+                 Qt::SolidLine, 2.5 };
+    case CurveKind::LongRunMarginal:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Long-run marginal"), QColor(0xc0, 0x30, 0x30),
+                 Qt::DashLine, 2.5 };
+    case CurveKind::ShortTotal:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Short-period total"), QColor(0x1a, 0x80, 0x3a),
+                 Qt::DashLine, 1.5 };
+    case CurveKind::ShortAverage:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Short-period average"), QColor(0x1a, 0x80, 0x3a),
+                 Qt::SolidLine, 1.5 };
+    case CurveKind::ShortAverageVariable:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Average variable"), QColor(0x80, 0x40, 0xa0),
+                 Qt::DashLine, 1.5 };
+    case CurveKind::ShortAverageFixed:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Average fixed"), QColor(0x70, 0x70, 0x70),
+                 Qt::DotLine, 1.5 };
+    case CurveKind::ShortMarginal:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Short-period marginal"), QColor(0xc0, 0x30, 0x30),
+                 Qt::DashDotLine, 1.5 };
+    case CurveKind::DemandX:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Demand for X"), QColor(0x1f, 0x5f, 0xbf),
+                 Qt::SolidLine, 2 };
+    case CurveKind::DemandY:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Cross demand for Y"), QColor(0x1a, 0x80, 0x3a),
+                 Qt::DashLine, 2 };
+    case CurveKind::InverseDemandX:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Inverse demand for X"), QColor(0x1f, 0x5f, 0xbf),
+                 Qt::SolidLine, 2 };
+    }
+    return { "", Qt::black, Qt::SolidLine, 1 };
+}
+
+QPen penOf(const CurveLook &look, double scale)
+{
+    return QPen(look.colour, look.width * scale, look.style, Qt::FlatCap, Qt::RoundJoin);
+}
+
+QString fromUtf8(const std::string &text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString scaleText(double value)
+{
+    return QLocale().toString(value, 'g', 12);
+}
+
+/// The number of scale marks past 0; the last one is the axis's end.
+int marks(const analysis::Axis &axis)
+{
+    return static_cast<int>(std::lround(axis.max / axis.step));
+}
+
+} // namespace
+
+void paintCurveChart(QPainter &painter, const QRect &area, const analysis::CurveChart &chart,
+                     const QPalette &palette, double scale)
+{
+    const auto px = [scale](double pixels) { return qRound(pixels * scale); };
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The chart's title in the window's bold font; the scales and the legend in its regular
+    // weight, which leaves the legend's names room in two columns.
+    const QFont titleFont = painter.font();
+    QFont plain = titleFont;
+    plain.setBold(false);
+    painter.setFont(plain);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int line = metrics.height();
+    const QColor ink = palette.color(QPalette::WindowText);
+    painter.fillRect(area, palette.color(QPalette::Base));
+
+    int scaleWidth = 0;
+    for (int i = 0; i <= marks(chart.vertical); ++i)
+        scaleWidth =
+                std::max(scaleWidth, metrics.horizontalAdvance(scaleText(i * chart.vertical.step)));
+    const int legendRows = static_cast<int>(chart.curves.size() + 1) / 2;
+    const int lastScaleText =
+            metrics.horizontalAdvance(scaleText(chart.horizontal.max)) / 2 + px(4);
+    const QRect plot(
+            QPoint(area.left() + scaleWidth + px(10), area.top() + 2 * line + line / 2 + px(8)),
+            QPoint(area.right() - lastScaleText,
+                   area.bottom() - 2 * line - legendRows * line - px(12)));
+    if (plot.width() < px(10) || plot.height() < px(10)) {
+        painter.restore();
+        return;
+    }
+    const auto toPixel = [&](double x, double y) {
+        return QPointF(plot.left() + x / chart.horizontal.max * plot.width(),
+                       plot.bottom() - y / chart.vertical.max * plot.height());
+    };
+
+    painter.setPen(ink);
+    painter.setFont(titleFont);
+    painter.drawText(QRect(area.left(), area.top() + px(2), area.width(), line), Qt::AlignHCenter,
+                     fromUtf8(chart.title));
+    painter.setFont(plain);
+    painter.drawText(QRect(area.left() + px(4), area.top() + line + px(4), area.width(), line),
+                     Qt::AlignLeft, fromUtf8(chart.vertical.title));
+    painter.drawText(QRect(plot.left(), plot.bottom() + line + px(6), plot.width(), line),
+                     Qt::AlignHCenter, fromUtf8(chart.horizontal.title));
+
+    // Scale marks with their numbers, and a faint grid through them. Where the numbers are too
+    // wide for the space between two marks, only every second (third...) mark has one.
+    const QColor grid = QColor::fromRgbF(ink.redF(), ink.greenF(), ink.blueF(), 0.12);
+    int widest = 0;
+    for (int i = 0; i <= marks(chart.horizontal); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(scaleText(i * chart.horizontal.step)));
+    const int numberEvery =
+            std::max(1,
+                     static_cast<int>(std::ceil((widest + px(8)) * double(marks(chart.horizontal))
+                                                / plot.width())));
+    for (int i = 0; i <= marks(chart.horizontal); ++i) {
+        const double value = i * chart.horizontal.step;
+        const QPointF at = toPixel(value, 0);
+        painter.setPen(QPen(grid, scale));
+        painter.drawLine(QPointF(at.x(), plot.top()), at);
+        painter.setPen(QPen(ink, scale));
+        painter.drawLine(at, at + QPointF(0, px(4)));
+        if (i % numberEvery != 0)
+            continue;
+        const QString text = scaleText(value);
+        const int half = metrics.horizontalAdvance(text) / 2;
+        painter.drawText(QRectF(at.x() - half - px(2), at.y() + px(5), 2 * half + px(4), line),
+                         Qt::AlignHCenter, text);
+    }
+    for (int i = 0; i <= marks(chart.vertical); ++i) {
+        const double value = i * chart.vertical.step;
+        const QPointF at = toPixel(0, value);
+        painter.setPen(QPen(grid, scale));
+        painter.drawLine(at, QPointF(plot.right(), at.y()));
+        painter.setPen(QPen(ink, scale));
+        painter.drawLine(at, at - QPointF(px(4), 0));
+        painter.drawText(QRectF(area.left(), at.y() - line / 2.0, scaleWidth + px(4), line),
+                         Qt::AlignRight | Qt::AlignVCenter, scaleText(value));
+    }
+
+    painter.save();
+    painter.setClipRect(plot.adjusted(-px(1), -px(1), px(1), px(1)));
+    painter.setPen(QPen(ink, scale, Qt::DotLine));
+    const QPointF guide = toPixel(chart.markerAt, 0);
+    painter.drawLine(guide, QPointF(guide.x(), plot.top()));
+    for (const analysis::Curve &curve : chart.curves) {
+        const CurveLook look = lookOf(curve.kind);
+        painter.setPen(penOf(look, scale));
+        for (const auto &piece : curve.pieces) {
+            QPolygonF polyline;
+            polyline.reserve(static_cast<qsizetype>(piece.size()));
+            for (const analysis::CurvePoint &p : piece)
+                polyline << toPixel(p.x, p.y);
+            painter.drawPolyline(polyline);
+        }
+    }
+    for (const analysis::Curve &curve : chart.curves) {
+        if (!curve.marker)
+            continue;
+        painter.setPen(QPen(ink, scale));
+        painter.setBrush(lookOf(curve.kind).colour);
+        painter.drawEllipse(toPixel(curve.marker->x, curve.marker->y), 3.5 * scale, 3.5 * scale);
+    }
+    painter.restore();
+
+    painter.setPen(QPen(ink, scale));
+    painter.drawLine(plot.bottomLeft(), plot.bottomRight() + QPoint(1, 0));
+    painter.drawLine(plot.bottomLeft(), plot.topLeft());
+
+    // The legend: two columns under the axis title, a stretch of each line beside its name.
+    const int columnWidth = area.width() / 2;
+    for (std::size_t i = 0; i < chart.curves.size(); ++i) {
+        const CurveLook look = lookOf(chart.curves[i].kind);
+        const int left = area.left() + px(6) + static_cast<int>(i % 2) * columnWidth;
+        const int top = plot.bottom() + 2 * line + px(10) + static_cast<int>(i / 2) * line;
+        const int textWidth = columnWidth - px(40);
+        painter.setPen(penOf(look, scale));
+        painter.drawLine(QPointF(left, top + line / 2.0), QPointF(left + px(26), top + line / 2.0));
+        painter.setPen(ink);
+        painter.drawText(QRect(left + px(32), top, textWidth, line), Qt::AlignLeft,
+                         metrics.elidedText(CurvePlot::tr(look.legend), Qt::ElideRight, textWidth));
+    }
+    painter.restore();
+}
+
+CurvePlot::CurvePlot(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CurvePlot::setChart(analysis::CurveChart shown)
+{
+    chart = std::move(shown);
+    update();
+}
+
+void CurvePlot::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    paintCurveChart(painter, rect(), chart, palette(), zoomFactor());
+}

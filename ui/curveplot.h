@@ -1,0 +1,34 @@
+#pragma once
+
+#include "analysis/curvecharts.h"
+
+#include <QWidget>
+
+QT_BEGIN_NAMESPACE
+class QPainter;
+QT_END_NAMESPACE
+
+/// Paints `chart` into `area`: its title, the axes with their numeric scales and titles, the
+/// curves in their colours and line styles, the marker of the current level or price, and a
+/// legend under the axes. Lines, marks and spaces are `scale` times their size at 100 %; the
+/// texts take the painter's font. The one painting function of a curve chart, for any device.
+void paintCurveChart(QPainter &painter, const QRect &area, const analysis::CurveChart &chart,
+                     const QPalette &palette, double scale = 1);
+
+/// One chart of a curves window, repainted whole from its chart on every paint.
+class CurvePlot : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CurvePlot(QWidget *parent = nullptr);
+
+    /// Shows `chart` from the next paint on.
+    void setChart(analysis::CurveChart chart);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    analysis::CurveChart chart;
+};
