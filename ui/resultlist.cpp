@@ -648,6 +648,7 @@ void ResultList::mouseDoubleClickEvent(QMouseEvent *event)
 void ResultList::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu menu(this);
+    menu.setFont(menuFont(zoomFactor())); // a menu is a window of its own: it follows the zoom here
     QAction *copyAction = menu.addAction(tr("&Copy"), this, &ResultList::copy);
     copyAction->setShortcut(QKeySequence::Copy);
     copyAction->setEnabled(selectionStart() != selectionEnd());

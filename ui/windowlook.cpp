@@ -76,17 +76,6 @@ QRect scaled(const QRect &design, double factor)
              qRound(design.width() * factor), qRound(design.height() * factor) };
 }
 
-/// The menus' own font, at the design's size and times `factor`.
-QFont menuFont(double factor)
-{
-    QFont font = QApplication::font("QMenuBar");
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * factor);
-    else
-        font.setPixelSize(qRound(font.pixelSize() * factor));
-    return font;
-}
-
 void zoomWindow(QWidget *root, double factor)
 {
     root->setFont(controlFont(factor));
@@ -107,6 +96,16 @@ void zoomWindow(QWidget *root, double factor)
 }
 
 } // namespace
+
+QFont menuFont(double factor)
+{
+    QFont font = QApplication::font("QMenuBar");
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * factor);
+    else
+        font.setPixelSize(qRound(font.pixelSize() * factor));
+    return font;
+}
 
 QFont controlFont(double factor)
 {

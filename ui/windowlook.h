@@ -15,6 +15,10 @@ QT_END_NAMESPACE
 /// at that size: the font of every control of the program's windows, times `factor`.
 QFont controlFont(double factor = 1);
 
+/// The menus' own font, at the design's size and times `factor`: menu bars, their menus and
+/// context menus.
+QFont menuFont(double factor = 1);
+
 /// A rectangle given in twips (15 twips are one device-independent pixel).
 QRect fromTwips(int left, int top, int width, int height);
 
