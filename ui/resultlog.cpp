@@ -89,8 +89,8 @@ Table ResultLog::table() const
     for (const Entry &entry : entries) {
         const ResultRecord &row = distinct[entry.row];
         const analysis::TechnologyEntry *technology = analysis::findTechnology(row.technology);
-        const std::optional<double> slope =
-                row.slope ? std::optional<double>(-*row.slope) : std::nullopt;
+        // The slope of the isocost line, negative; the record keeps priceX / priceY.
+        const TableCell slope = row.slope ? TableCell(-*row.slope) : TableCell(std::monostate{});
         table.rows.append({
                 double(entry.draw),
                 technology ? QString::fromLatin1(technology->caption) : QString(),
@@ -104,7 +104,7 @@ Table ResultLog::table() const
                 cell(row.x),
                 cell(row.y),
                 cell(row.cost),
-                cell(slope),
+                slope,
                 cell(row.averageCost),
                 outcomeText(row.outcome),
         });
