@@ -101,10 +101,7 @@ private:
     template<class T>
     T *control(const char *name) const
     {
-        T *found = form1->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return findControl<T>(form1.get(), name);
     }
     void click(const char *button) const
     {

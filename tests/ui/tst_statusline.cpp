@@ -1,3 +1,5 @@
+#include "uitest.h"
+
 #include "ui/generalparameterswindow.h"
 #include "ui/isoquantparameterswindow.h"
 #include "ui/mainwindow.h"
@@ -33,10 +35,7 @@ private:
     template<class T>
     T *control(const char *name) const
     {
-        T *found = form1->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return findControl<T>(form1.get(), name);
     }
     void type(const char *box, const QString &text) const
     {

@@ -33,10 +33,7 @@ private:
     template<class T>
     T *control(const char *name) const
     {
-        T *found = form1->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return findControl<T>(form1.get(), name);
     }
     void draw() const { QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton); }
     QWidget *window(const QString &name) const;

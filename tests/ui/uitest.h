@@ -1,8 +1,20 @@
 #pragma once
 
 #include <QImage>
+#include <QObject>
 #include <QPoint>
 #include <QtGlobal>
+
+/// The object under `root` named `name`, found as the tests reach every control; a missing one
+/// ends the test program, since every later check would be meaningless.
+template<class T>
+T *findControl(const QObject *root, const char *name)
+{
+    T *found = root->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
 
 // Pixel checks on a chart image whose user coordinates run from 0 to 10 on both axes, y upward.
 
