@@ -225,7 +225,10 @@ bool clipSegment(CurvePoint &a, CurvePoint &b, double maxX, double maxY)
         else
             leave = std::min(leave, r);
     }
-    if (enter > leave)
+    // A segment beyond an edge has a leave below 0, or an enter above 1; with a very long
+    // segment that bound can underflow to -0, which must still reject it, so a segment that
+    // would keep a single point is dropped too.
+    if (enter >= leave)
         return false;
     const CurvePoint start = a;
     if (leave < 1)
