@@ -317,7 +317,16 @@ QRectF ChartRenderer::point(float x, float y, int pen)
         return {};
     painter.setPen(Qt::NoPen);
     painter.setBrush(ink);
-    painter.drawEllipse(dot);
+    if (area.contains(dot)) {
+        painter.drawEllipse(dot);
+        return dot;
+    }
+    // A dot by the edge is cut to the chart here rather than by the painter's clip, which an
+    // SVG generator does not keep: on the axis it is half a dot on every device.
+    QPainterPath round, chart;
+    round.addEllipse(dot);
+    chart.addRect(area);
+    painter.drawPath(round.intersected(chart));
     return dot;
 }
 
