@@ -26,7 +26,6 @@ private slots:
 
     void saysWhatHappened_data();
     void saysWhatHappened();
-    void chartDescriptionAndAnnouncementsFollowTheDraws();
     void everyInteractiveElementHasARoleAndAName();
     void keyboardAlone();
     void darkPaletteKeepsTheContrast();
@@ -41,7 +40,10 @@ private:
     {
         control<QLineEdit>(box)->setText(text);
     }
-    void draw() const { QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton); }
+    void click(const char *button) const
+    {
+        QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+    }
     QString status() const { return control<QLabel>("StatusMessage")->text(); }
 
     std::unique_ptr<MainWindow> form1;
@@ -66,52 +68,41 @@ void TestStatusLine::saysWhatHappened_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("boxes"); // box name, text, box name, text, ...
     QTest::addColumn<QStringList>("expected"); // pieces the message holds, in order
+    QTest::addColumn<QString>("described"); // a piece of the chart's description
 
-    QTest::newRow("completed") << "C" << QStringList{}
-                               << QStringList{ "Cobb-Douglas, long run",
-                                               "X = 4511 and Y = 1158.16" };
+    QTest::newRow("completed")
+            << "C" << QStringList{}
+            << QStringList{ "Cobb-Douglas, long run", "X = 4511 and Y = 1158.16" }
+            << "2 Draws since the last Clear. The latest chosen point is X = 4511";
     QTest::newRow("price of Y 0, old texts stay")
             << "C" << QStringList{ "Text3", "0" }
             << QStringList{ "Stopped: the price of Y is 0, so the isocost line cannot be computed.",
-                            "The slope and the average cost shown are from an earlier Draw." };
+                            "The slope and the average cost shown are from an earlier Draw." }
+            << "X = 4511";
     QTest::newRow("level beyond the scan")
             << "C" << QStringList{ "Text1", "20000" }
             << QStringList{ "an end of the scan", "may lie outside the chart",
-                            "lies outside the chart" };
-    QTest::newRow("text too large") << "C" << QStringList{ "Text2", "1e999" }
-                                    << QStringList{ "the price of X, \"1e999\", is too large" };
+                            "lies outside the chart" }
+            << "X = 9996";
+    QTest::newRow("text too large")
+            << "C" << QStringList{ "Text2", "1e999" }
+            << QStringList{ "the price of X, \"1e999\", is too large" } << "X = 4511";
     QTest::newRow("read in part, German settings")
             << "de_DE" << QStringList{ "Text2", "2,5" }
             << QStringList{ "Only the start of the price of X, \"2,5\", was read: it counts as 2.",
-                            "Numbers are typed with a point" };
+                            "Numbers are typed with a point" }
+            << "X = 6271";
 }
 
+// Each message is announced to screen readers, as are the slope's text and the chart's
+// description of what it shows.
 void TestStatusLine::saysWhatHappened()
 {
     QFETCH(QString, locale);
     QFETCH(QStringList, boxes);
     QFETCH(QStringList, expected);
+    QFETCH(QString, described);
     QLocale::setDefault(QLocale(locale));
-    draw(); // an earlier Draw, whose texts a stopped Draw leaves
-    for (qsizetype i = 0; i + 1 < boxes.size(); i += 2)
-        type(qPrintable(boxes[i]), boxes[i + 1]);
-    draw();
-    qsizetype from = 0;
-    for (const QString &piece : expected) {
-        const qsizetype at = status().indexOf(piece, from);
-        QVERIFY2(at >= 0,
-                 qPrintable(QStringLiteral("\"%1\" not after %2 in: %3")
-                                    .arg(piece)
-                                    .arg(from)
-                                    .arg(status())));
-        from = at + piece.size();
-    }
-    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
-    QCOMPARE(status(), QString());
-}
-
-void TestStatusLine::chartDescriptionAndAnnouncementsFollowTheDraws()
-{
     static QList<std::pair<QObject *, QAccessible::Event>> heard;
     heard.clear();
     QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
@@ -122,54 +113,52 @@ void TestStatusLine::chartDescriptionAndAnnouncementsFollowTheDraws()
             QGuiApplicationPrivate::platformIntegration()->accessibility();
     QVERIFY(platform);
     platform->setActive(true);
-    draw();
-    type("Text2", QStringLiteral("5"));
-    draw();
+    click("Command1"); // an earlier Draw, whose texts a stopped Draw leaves
+    for (qsizetype i = 0; i + 1 < boxes.size(); i += 2)
+        type(qPrintable(boxes[i]), boxes[i + 1]);
+    click("Command1");
     platform->setActive(false);
     QAccessible::installUpdateHandler(nullptr);
 
-    const QString description = control<PlotSurface>("Picture1")->accessibleDescription();
-    QVERIFY2(description.contains(QStringLiteral("2 Draws")), qPrintable(description));
-    QVERIFY2(description.contains(QStringLiteral("X = ")), qPrintable(description));
-    QVERIFY(heard.contains(std::pair<QObject *, QAccessible::Event>(
-            control<QLabel>("StatusMessage"), QAccessible::NameChanged)));
-    // The second Draw changed the slope (5/10) and the average cost, and added a result line.
-    QVERIFY(heard.contains(std::pair<QObject *, QAccessible::Event>(control<QLabel>("Label6"),
-                                                                    QAccessible::NameChanged)));
-    QVERIFY(heard.contains(std::pair<QObject *, QAccessible::Event>(control<ResultList>("Label4"),
-                                                                    QAccessible::TextInserted)));
+    qsizetype from = 0;
+    for (const QString &piece : expected) {
+        const qsizetype at = status().indexOf(piece, from);
+        QVERIFY2(at >= 0,
+                 qPrintable(QStringLiteral("\"%1\" not in order in: %2").arg(piece, status())));
+        from = at + piece.size();
+    }
+    for (const char *label : { "StatusMessage", "Label6" })
+        QVERIFY2(heard.contains({ control<QLabel>(label), QAccessible::NameChanged }), label);
+    auto *chart = control<PlotSurface>("Picture1");
+    QVERIFY2(chart->accessibleDescription().contains(described),
+             qPrintable(chart->accessibleDescription()));
 
-    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
-    QCOMPARE(control<PlotSurface>("Picture1")->accessibleDescription(),
-             QStringLiteral("The chart is empty."));
+    click("Command2");
+    QCOMPARE(status(), QString());
+    QCOMPARE(chart->accessibleDescription(), QStringLiteral("The chart is empty."));
 }
 
 void TestStatusLine::everyInteractiveElementHasARoleAndAName()
 {
+    static const QList<QAccessible::Role> controls{
+        QAccessible::PushButton,   QAccessible::RadioButton, QAccessible::CheckBox,
+        QAccessible::EditableText, QAccessible::MenuItem,    QAccessible::ComboBox,
+        QAccessible::SpinBox,      QAccessible::Slider,      QAccessible::Link
+    };
     QStringList unnamed;
     const std::function<void(QAccessibleInterface *, const QString &)> walk =
             [&](QAccessibleInterface *node, const QString &path) {
-                static const QList<QAccessible::Role> controls{
-                    QAccessible::PushButton,   QAccessible::RadioButton, QAccessible::CheckBox,
-                    QAccessible::EditableText, QAccessible::MenuItem,    QAccessible::ComboBox,
-                    QAccessible::SpinBox,      QAccessible::Slider,      QAccessible::Link
-                };
                 const QAccessible::State state = node->state();
-                const bool interactive = state.focusable || controls.contains(node->role());
-                const QString here = path + QLatin1Char('/') + node->object()->objectName();
-                if (interactive && !state.invisible
+                const QString here = path + u'/' + node->object()->objectName();
+                if ((state.focusable || controls.contains(node->role())) && !state.invisible
                     && (node->role() == QAccessible::NoRole
-                        || node->text(QAccessible::Name)
-                                   .remove(QLatin1Char('&'))
-                                   .trimmed()
-                                   .isEmpty()))
+                        || node->text(QAccessible::Name).remove(u'&').trimmed().isEmpty()))
                     unnamed << here;
                 for (int i = 0; i < node->childCount(); ++i)
                     walk(node->child(i), here);
             };
-    const QList<QWidget *> windows{ form1.get(), form1->isoquantParameters(),
-                                    form1->generalParameters() };
-    for (QWidget *window : windows) {
+    for (QWidget *window :
+         QList<QWidget *>{ form1.get(), form1->isoquantParameters(), form1->generalParameters() }) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         walk(QAccessible::queryAccessibleInterface(window), QString());
@@ -186,18 +175,19 @@ void TestStatusLine::keyboardAlone()
         QVERIFY(target);
         QTest::keyClick(target, Qt::Key(k), modifiers);
     };
+    const auto focused = [] { return QApplication::focusWidget()->objectName(); };
     QApplication::setActiveWindow(form1.get());
     QCOMPARE(QApplication::focusWidget(), control<QLineEdit>("Text1"));
     key(Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2000"));
     for (int i = 0; i < 6; ++i)
         key(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option1_3"));
+    QCOMPARE(focused(), QStringLiteral("Option1_3"));
     key(Qt::Key_Up); // Fixed proportions
     QVERIFY(control<QRadioButton>("Option1_2")->isChecked());
     key(Qt::Key_Tab, Qt::ShiftModifier);
     key(Qt::Key_Tab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+    QCOMPARE(focused(), QStringLiteral("Command1"));
     key(Qt::Key_Space);
     QVERIFY(control<ResultList>("Label4")->caption().startsWith(
             QStringLiteral(" X = 2000. Y = 2000.")));
@@ -211,74 +201,65 @@ void TestStatusLine::keyboardAlone()
     key(Qt::Key_P, Qt::AltModifier); // &Parametres
     QTRY_VERIFY(QApplication::activePopupWidget());
     key(Qt::Key_I); // &Isoquants
-    QTRY_VERIFY(form1->isoquantParameters()->isVisible());
-    QApplication::setActiveWindow(form1->isoquantParameters());
-    QTest::keyClick(form1->isoquantParameters(), Qt::Key_A, Qt::AltModifier); // &Activate
-    QTRY_VERIFY(!form1->isoquantParameters()->isVisible());
+    QWidget *form4 = form1->isoquantParameters();
+    QTRY_VERIFY(form4->isVisible());
+    QApplication::setActiveWindow(form4);
+    QTest::keyClick(form4, Qt::Key_A, Qt::AltModifier); // &Activate
+    QTRY_VERIFY(!form4->isVisible());
 
     // Back in the main window (as its window manager would activate it), the keyboard is where
     // it was before the menus: on Draw.
     QApplication::setActiveWindow(form1.get());
     QTRY_COMPARE(QApplication::focusWidget(), control<QPushButton>("Command1"));
     key(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command2"));
+    QCOMPARE(focused(), QStringLiteral("Command2"));
     key(Qt::Key_Space); // Clear
     QCOMPARE(control<ResultList>("Label4")->caption(), QString());
 }
 
-namespace {
-
-double luminance(QColor c)
+/// The highest contrast ratio of any pixel of `image` against `background`.
+static double bestContrast(const QImage &image, QColor background)
 {
-    const auto channel = [](double v) {
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    const auto luminance = [](QColor c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF())
+                + 0.0722 * channel(c.blueF());
     };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double contrast(QColor a, QColor b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-/// The highest contrast of any pixel of `image` against `background`.
-double bestContrast(const QImage &image, QColor background)
-{
+    const double lb = luminance(background);
     double best = 1;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            best = std::max(best, contrast(image.pixelColor(x, y), background));
+        for (int x = 0; x < image.width(); ++x) {
+            const double la = luminance(image.pixelColor(x, y));
+            best = std::max(best, (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05));
+        }
     return best;
 }
-
-} // namespace
 
 void TestStatusLine::darkPaletteKeepsTheContrast()
 {
     form1.reset();
     QPalette dark;
-    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x24));
-    dark.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
-    dark.setColor(QPalette::Base, QColor(0x18, 0x18, 0x1a));
-    dark.setColor(QPalette::Text, QColor(0xf0, 0xf0, 0xf0));
-    dark.setColor(QPalette::Button, QColor(0x30, 0x30, 0x34));
-    dark.setColor(QPalette::ButtonText, QColor(0xf0, 0xf0, 0xf0));
+    for (const auto &[role, rgb] : { std::pair{ QPalette::Window, 0x202024 },
+                                     { QPalette::WindowText, 0xe8e8e8 },
+                                     { QPalette::Base, 0x18181a },
+                                     { QPalette::Text, 0xf0f0f0 },
+                                     { QPalette::Button, 0x303034 },
+                                     { QPalette::ButtonText, 0xf0f0f0 } })
+        dark.setColor(role, QColor::fromRgb(QRgb(rgb)));
     QApplication::setPalette(dark);
     init();
     type("Text3", QStringLiteral("0")); // a stop, so the status line shows too
-    draw();
+    click("Command1");
     type("Text3", QStringLiteral("10"));
-    draw();
+    click("Command1");
 
-    auto *chart = control<PlotSurface>("Picture1");
-    const QImage drawing = chart->image();
+    const QImage drawing = control<PlotSurface>("Picture1")->image();
     QVERIFY(bestContrast(drawing, drawing.pixelColor(drawing.width() - 1, 0)) >= 3);
     const QColor window = form1->palette().color(QPalette::Window);
-    for (const char *label : { "Label1", "Label5", "Label6", "StatusMessage" }) {
-        const QImage text = control<QLabel>(label)->grab().toImage();
-        QVERIFY2(bestContrast(text, window) >= 4.5, label);
-    }
+    for (const char *label : { "Label1", "Label5", "Label6", "StatusMessage" })
+        QVERIFY2(bestContrast(control<QLabel>(label)->grab().toImage(), window) >= 4.5, label);
 }
 
 QTEST_MAIN(TestStatusLine)

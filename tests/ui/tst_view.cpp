@@ -27,7 +27,7 @@ private slots:
     void scaleShowsTicksWithoutMovingAnyControl();
     void zoomAndScaleSurviveARestart();
     void slowComputerKeepsTheDrawingWhenTheChartTakesFocus();
-    void resultListShowsAScrollBarWhenLinesDoNotFit();
+    void resultListKeepsWholeLinesBesideItsScrollBarAt200();
 
 private:
     template<class T>
@@ -36,7 +36,13 @@ private:
         return findControl<T>(form1.get(), name);
     }
     void draw() const { QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton); }
-    QWidget *window(const QString &name) const;
+    QWidget *window(const QString &name) const
+    {
+        return name == QLatin1String("Form4") ? form1->isoquantParameters()
+                : name == QLatin1String("Form5")
+                ? static_cast<QWidget *>(form1->generalParameters())
+                : form1.get();
+    }
     /// The named controls of the three windows, as (window, control) object names.
     QList<std::pair<QString, QString>> namedControls() const;
 
@@ -65,36 +71,23 @@ void TestView::cleanup()
     QSettings().clear();
 }
 
-QWidget *TestView::window(const QString &name) const
-{
-    if (name == QLatin1String("Form4"))
-        return form1->isoquantParameters();
-    if (name == QLatin1String("Form5"))
-        return form1->generalParameters();
-    return form1.get();
-}
-
 QList<std::pair<QString, QString>> TestView::namedControls() const
 {
     QList<std::pair<QString, QString>> controls;
-    for (const char *name : { "Form1", "Form4", "Form5" })
-        for (const QWidget *child : window(QLatin1String(name))->findChildren<QWidget *>())
+    for (const QString &name : QStringList{ "Form1", "Form4", "Form5" })
+        for (const QWidget *child : window(name)->findChildren<QWidget *>())
             if (!child->objectName().isEmpty() && !child->objectName().startsWith(u"qt_")
                 && !child->isWindow() && !qobject_cast<QStatusBar *>(child->parentWidget()))
-                controls.append({ QLatin1String(name), child->objectName() });
+                controls.append({ name, child->objectName() });
     return controls;
 }
 
 void TestView::everyControlDoublesAt200_data()
 {
     QTest::addColumn<QString>("windowName");
-    QTest::addColumn<QString>("controlName");
-    QTest::newRow("Form1 client") << "Form1"
-                                  << "";
-    QTest::newRow("Form4 client") << "Form4"
-                                  << "";
-    QTest::newRow("Form5 window") << "Form5"
-                                  << "";
+    QTest::addColumn<QString>("controlName"); // empty: the window's own area
+    for (const char *name : { "Form1", "Form4", "Form5" })
+        QTest::newRow(name) << QString::fromLatin1(name) << QString();
     init(); // the controls are listed from a window like the one each row tests
     for (const auto &[windowName, controlName] : namedControls())
         QTest::newRow(qPrintable(windowName + u' ' + controlName)) << windowName << controlName;
@@ -106,11 +99,10 @@ void TestView::everyControlDoublesAt200()
     QFETCH(QString, windowName);
     QFETCH(QString, controlName);
     QWidget *top = window(windowName);
-    // Without a control's name: the window's own fixed area (the client of a main window).
-    QWidget *widget = controlName.isEmpty()
-            ? (qobject_cast<QMainWindow *>(top) ? qobject_cast<QMainWindow *>(top)->centralWidget()
-                                                : top)
-            : top->findChild<QWidget *>(controlName);
+    auto *main = qobject_cast<QMainWindow *>(top);
+    QWidget *widget = !controlName.isEmpty() ? top->findChild<QWidget *>(controlName)
+            : main                           ? main->centralWidget()
+                                             : top;
     QVERIFY(widget);
     // A window's own area is compared by size: the menu bar above it is no design control. So is
     // the status line below it, whose place the window's layout gives (and its text's, the bar's).
@@ -119,24 +111,16 @@ void TestView::everyControlDoublesAt200()
         return sizeOnly ? QRect(QPoint(), widget->size()) : widget->geometry();
     };
     const QRect at100 = place();
-    const QFont font100 = widget->font();
+    const qreal font100 = widget->font().pointSizeF();
     form1->setZoomPercent(200);
     const QRect at200 = place();
     const auto near = [](int actual, int expected) { return qAbs(actual - expected) <= 1; };
     QVERIFY2(near(at200.x(), 2 * at100.x()) && near(at200.y(), 2 * at100.y())
                      && near(at200.width(), 2 * at100.width())
                      && near(at200.height(), 2 * at100.height()),
-             qPrintable(QStringLiteral("%1 at 100 %: %2,%3 %4x%5; at 200 %: %6,%7 %8x%9")
-                                .arg(controlName)
-                                .arg(at100.x())
-                                .arg(at100.y())
-                                .arg(at100.width())
-                                .arg(at100.height())
-                                .arg(at200.x())
-                                .arg(at200.y())
-                                .arg(at200.width())
-                                .arg(at200.height())));
-    QCOMPARE(widget->font().pointSizeF(), 2 * font100.pointSizeF());
+             qPrintable(QDebug::toString(at100) + QStringLiteral(" at 100 %, ")
+                        + QDebug::toString(at200)));
+    QCOMPARE(widget->font().pointSizeF(), 2 * font100);
     form1->setZoomPercent(100);
     QCOMPARE(place(), at100);
 }
@@ -144,16 +128,15 @@ void TestView::everyControlDoublesAt200()
 void TestView::zoomStepsStayOnTheScreen()
 {
     QAction *zoomIn = control<QAction>("mnuzoomin");
-    const QSize room = form1->screen()->availableGeometry().size();
     for (int i = 0; i < 10; ++i)
         zoomIn->trigger();
     QCoreApplication::processEvents();
     const int reached = form1->zoomPercent();
-    QVERIFY(reached >= 200); // 200 % fits a 1920 x 1080 screen, 300 % does not
-    QVERIFY(reached < 300);
+    QVERIFY(reached >= 200 && reached < 300); // 200 % fits a 1920 x 1080 screen, 300 % does not
+    const QSize room = form1->screen()->availableGeometry().size();
     QVERIFY(form1->frameGeometry().width() <= room.width());
     QVERIFY(form1->frameGeometry().height() <= room.height());
-    QCOMPARE(zoomIn->isEnabled(), false);
+    QVERIFY(!zoomIn->isEnabled());
 
     control<QAction>("mnuzoomout")->trigger();
     QVERIFY(form1->zoomPercent() < reached);
@@ -169,8 +152,7 @@ void TestView::scaleShowsTicksWithoutMovingAnyControl()
 {
     draw();
     QAction *mnuscale = control<QAction>("mnuscale");
-    QVERIFY(mnuscale->isCheckable());
-    QVERIFY(!mnuscale->isChecked()); // off by default: the window opens as designed
+    QVERIFY(mnuscale->isCheckable() && !mnuscale->isChecked()); // off: the window as designed
     const auto places = [this] {
         QList<QRect> rects;
         for (const auto &[windowName, controlName] : namedControls())
@@ -186,7 +168,6 @@ void TestView::scaleShowsTicksWithoutMovingAnyControl()
         return inkAround(form1->centralWidget()->grab().toImage(), tick);
     };
     QVERIFY(!inkAtTick());
-
     mnuscale->trigger();
     QVERIFY(inkAtTick());
     QCOMPARE(places(), before);
@@ -197,12 +178,14 @@ void TestView::scaleShowsTicksWithoutMovingAnyControl()
 
 void TestView::zoomAndScaleSurviveARestart()
 {
+    const auto restart = [this] {
+        form1.reset();
+        form1 = std::make_unique<MainWindow>();
+    };
     control<QAction>("mnuzoomin")->trigger();
     control<QAction>("mnuscale")->trigger();
     control<QLineEdit>("Text1")->setText(QStringLiteral("1234"));
-    form1.reset();
-
-    form1 = std::make_unique<MainWindow>();
+    restart();
     QCOMPARE(form1->zoomPercent(), 125);
     QVERIFY(control<QAction>("mnuscale")->isChecked());
     QVERIFY(control<PlotSurface>("Picture1")->scaleShown());
@@ -211,8 +194,7 @@ void TestView::zoomAndScaleSurviveARestart()
 
     control<QAction>("mnuzoomreset")->trigger();
     control<QAction>("mnuscale")->trigger();
-    form1.reset();
-    form1 = std::make_unique<MainWindow>();
+    restart();
     QCOMPARE(form1->zoomPercent(), 100);
     QVERIFY(!control<QAction>("mnuscale")->isChecked());
 }
@@ -237,33 +219,28 @@ void TestView::slowComputerKeepsTheDrawingWhenTheChartTakesFocus()
     QVERIFY(inkNear(chart->image(), 4.511, 1.158));
 }
 
-void TestView::resultListShowsAScrollBarWhenLinesDoNotFit()
+void TestView::resultListKeepsWholeLinesBesideItsScrollBarAt200()
 {
     auto *list = control<ResultList>("Label4");
+    QScrollBar *bar = list->verticalScrollBar();
     draw();
     QCoreApplication::processEvents();
-    QVERIFY(!list->verticalScrollBar()->isVisible());
+    QVERIFY(!bar->isVisible()); // one line fits
     for (int i = 0; i < 12; ++i)
         draw();
-    QCoreApplication::processEvents();
-    QVERIFY(list->verticalScrollBar()->isVisible());
-    QCOMPARE(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
-    // The scroll bar leaves room for a whole result line: none is wrapped beside it.
-    const auto noLineWraps = [list] {
+    int barWidth = 0;
+    // The scroll bar leaves room for a whole result line, none wrapped beside it; at 200 % the
+    // text and the bar are twice as large.
+    for (const int zoom : { 100, 200 }) {
+        form1->setZoomPercent(zoom);
+        QCoreApplication::processEvents();
+        QVERIFY(bar->isVisible());
+        barWidth = barWidth ? barWidth : bar->width();
+        QCOMPARE(bar->width(), zoom / 100 * barWidth);
+        QCOMPARE(bar->value(), bar->maximum());
         for (qsizetype line = 0; line < list->lineCount(); ++line)
-            if (list->rowsOf(line) != 1)
-                return false;
-        return true;
-    };
-    QVERIFY(noLineWraps());
-    const int barWidth = list->verticalScrollBar()->width();
-
-    // At 200 % the text and the scroll bar are twice as large, and still no line is wrapped.
-    form1->setZoomPercent(200);
-    QCoreApplication::processEvents();
-    QCOMPARE(list->verticalScrollBar()->width(), 2 * barWidth);
-    QVERIFY(noLineWraps());
-    QCOMPARE(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
+            QCOMPARE(list->rowsOf(line), 1);
+    }
     QVERIFY(list->characterRect(0).height() >= 2 * QFontMetrics(controlFont()).height() - 1);
 }
 
