@@ -15,9 +15,8 @@ namespace {
 constexpr int casesPerTechnology = 200;
 
 /// Random prices, parameters and levels over several orders of magnitude, the same every run.
-class RandomCase
+struct RandomCase
 {
-public:
     explicit RandomCase(TechnologyType type) : generator(static_cast<unsigned>(type)) { }
 
     Technology technology(TechnologyType type, double maxExponent = 1.5)
@@ -78,20 +77,7 @@ class ByTechnology : public ::testing::TestWithParam<TechnologyType>
 {
 };
 
-std::string technologyName(const ::testing::TestParamInfo<TechnologyType> &info)
-{
-    switch (info.param) {
-    case TechnologyType::PerfectSubstitutes:
-        return "PerfectSubstitutes";
-    case TechnologyType::FixedProportions:
-        return "FixedProportions";
-    case TechnologyType::CobbDouglas:
-        return "CobbDouglas";
-    }
-    return "Unknown";
-}
-
-TEST_P(ByTechnology, CheapestBundleProducesTheLevelAndNoIsoquantBundleCostsLess)
+TEST_P(ByTechnology, CheapestBundleHoldsItsPropertiesOverRandomParameters)
 {
     RandomCase random(GetParam());
     for (int c = 0; c < casesPerTechnology; ++c) {
@@ -99,6 +85,7 @@ TEST_P(ByTechnology, CheapestBundleProducesTheLevelAndNoIsoquantBundleCostsLess)
         const double px = random.price(), py = random.price(), q = random.level();
         const std::optional<Bundle> best = cheapestBundle(t, px, py, q);
         ASSERT_TRUE(best);
+        // It produces q, and no bundle on the isoquant costs less.
         EXPECT_NEAR(output(t, best->x, best->y), q, 1e-9 * q);
         EXPECT_NEAR(best->cost, px * best->x + py * best->y, 1e-12 * best->cost);
         for (int i = 0; i < 1000; ++i) {
@@ -109,67 +96,51 @@ TEST_P(ByTechnology, CheapestBundleProducesTheLevelAndNoIsoquantBundleCostsLess)
             const double mrts = (t.cdExpX * best->y) / (t.cdExpY * best->x);
             EXPECT_NEAR(mrts, px / py, 1e-9 * px / py);
         }
-    }
-}
 
-TEST_P(ByTechnology, ScalingBothPricesKeepsTheBundleAndScalesItsCost)
-{
-    RandomCase random(GetParam());
-    for (int c = 0; c < casesPerTechnology; ++c) {
-        const Technology t = random.technology(GetParam());
-        const double px = random.price(), py = random.price(), q = random.level();
+        // Scaling both prices keeps the bundle and scales its cost.
         const double scale = random.logUniform(1e-3, 1e3);
-        const auto base = cheapestBundle(t, px, py, q);
         const auto scaled = cheapestBundle(t, scale * px, scale * py, q);
-        ASSERT_TRUE(base && scaled);
-        EXPECT_NEAR(scaled->x, base->x, 1e-9 * (base->x + base->y));
-        EXPECT_NEAR(scaled->y, base->y, 1e-9 * (base->x + base->y));
-        EXPECT_NEAR(scaled->cost, scale * base->cost, 1e-9 * scale * base->cost);
-    }
-}
+        ASSERT_TRUE(scaled);
+        EXPECT_NEAR(scaled->x, best->x, 1e-9 * (best->x + best->y));
+        EXPECT_NEAR(scaled->y, best->y, 1e-9 * (best->x + best->y));
+        EXPECT_NEAR(scaled->cost, scale * best->cost, 1e-9 * scale * best->cost);
 
-TEST_P(ByTechnology, ShortPeriodAverageCostIsNeverBelowLongRunAndTouchesItAtTheLongRunY)
-{
-    RandomCase random(GetParam());
-    for (int c = 0; c < casesPerTechnology; ++c) {
-        const Technology t = random.technology(GetParam());
-        const double px = random.price(), py = random.price(), fixedY = random.level();
-        for (const double q : { random.level(), random.level(), fixedY }) {
-            const auto shortRun = shortPeriodCosts(t, px, py, fixedY, q);
-            const auto longRun = longRunCosts(t, px, py, q);
+        // Short-period average cost is never below the long run's, and touches it where the
+        // fixed Y is the long-run Y.
+        const double fixedY = random.level();
+        for (const double level : { random.level(), random.level(), fixedY }) {
+            const auto shortRun = shortPeriodCosts(t, px, py, fixedY, level);
+            const auto longRun = longRunCosts(t, px, py, level);
             ASSERT_TRUE(longRun);
             if (shortRun) { // fixed proportions cannot exceed the fixed Y
                 EXPECT_GE(*shortRun->average, *longRun->average * (1 - 1e-12));
             }
         }
-        const double q = random.level();
-        const Bundle best = *cheapestBundle(t, px, py, q);
-        if (best.y == 0)
-            continue; // perfect substitutes using only X: no fixed Y touches
-        const auto touching = shortPeriodCosts(t, px, py, best.y, q);
-        ASSERT_TRUE(touching);
-        EXPECT_NEAR(*touching->average, best.cost / q, 1e-9 * best.cost / q);
-        EXPECT_NEAR(*levelForLongRunY(t, px, py, best.y), q, 1e-9 * q);
-    }
-}
+        if (best->y > 0) { // perfect substitutes using only X: no fixed Y touches
+            const auto touching = shortPeriodCosts(t, px, py, best->y, q);
+            ASSERT_TRUE(touching);
+            EXPECT_NEAR(*touching->average, best->cost / q, 1e-9 * best->cost / q);
+            EXPECT_NEAR(*levelForLongRunY(t, px, py, best->y), q, 1e-9 * q);
+        }
 
-TEST_P(ByTechnology, DemandForXNeverRisesWithItsPriceAndForYNeverFalls)
-{
-    RandomCase random(GetParam());
-    for (int c = 0; c < casesPerTechnology; ++c) {
-        const Technology t = random.technology(GetParam());
-        const double py = random.price(), q = random.level();
+        // Demand for X never rises with its price, and for Y never falls.
         std::vector<double> prices(50);
         std::generate(prices.begin(), prices.end(), [&] { return random.price(); });
         std::sort(prices.begin(), prices.end());
         Bundle previous = *cheapestBundle(t, prices.front(), py, q);
-        for (const double px : prices) {
-            const Bundle now = *cheapestBundle(t, px, py, q);
-            EXPECT_LE(now.x, previous.x * (1 + 1e-12)) << "price of X " << px;
-            EXPECT_GE(now.y, previous.y * (1 - 1e-12)) << "price of X " << px;
+        for (const double priceX : prices) {
+            const Bundle now = *cheapestBundle(t, priceX, py, q);
+            EXPECT_LE(now.x, previous.x * (1 + 1e-12)) << "price of X " << priceX;
+            EXPECT_GE(now.y, previous.y * (1 - 1e-12)) << "price of X " << priceX;
             previous = now;
         }
     }
+}
+
+std::string technologyName(const ::testing::TestParamInfo<TechnologyType> &info)
+{
+    const char *names[] = { "PerfectSubstitutes", "FixedProportions", "CobbDouglas" };
+    return names[static_cast<int>(info.param) - 1];
 }
 
 INSTANTIATE_TEST_SUITE_P(Curves, ByTechnology,
@@ -178,24 +149,21 @@ INSTANTIATE_TEST_SUITE_P(Curves, ByTechnology,
                                            TechnologyType::CobbDouglas),
                          technologyName);
 
-/// The short-period average cost at q, for a golden-section search of its minimum.
-double shortAverage(const Technology &t, double px, double py, double fixedY, double q)
-{
-    return *shortPeriodCosts(t, px, py, fixedY, q)->average;
-}
-
 TEST(ShortPeriodMarginalCost, CrossesTheAverageCostAtItsMinimumForCobbDouglasBelowOne)
 {
     RandomCase random(TechnologyType::CobbDouglas);
     for (int c = 0; c < casesPerTechnology; ++c) {
         const Technology t = random.technology(TechnologyType::CobbDouglas, 0.95);
         const double px = random.price(), py = random.price(), fixedY = random.level();
-        double low = 1e-6 * fixedY, high = 1e6 * fixedY; // searched in logarithms
+        const auto average = [&](double q) {
+            return *shortPeriodCosts(t, px, py, fixedY, q)->average;
+        };
+        double low = 1e-6 * fixedY, high = 1e6 * fixedY; // golden section, in logarithms
         const double golden = (std::sqrt(5.0) - 1) / 2;
         for (int i = 0; i < 200; ++i) {
             const double a = std::exp(std::log(high) - golden * std::log(high / low));
             const double b = std::exp(std::log(low) + golden * std::log(high / low));
-            if (shortAverage(t, px, py, fixedY, a) < shortAverage(t, px, py, fixedY, b))
+            if (average(a) < average(b))
                 high = b;
             else
                 low = a;

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,20 +32,14 @@ class Diagnostics : public ::testing::TestWithParam<DiagnosticCase>
 {
 };
 
-DrawInputs inputsOf(const DiagnosticCase &c)
+TEST_P(Diagnostics, NameWhatHappenedWhereAndLeaveTheEffectsAlone)
 {
+    const DiagnosticCase &c = GetParam();
     DrawInputs inputs;
     inputs.technology = c.technology;
     inputs.shortPeriod = c.shortPeriod;
     for (const auto &[box, text] : c.texts)
         inputs.*textOf(box) = text;
-    return inputs;
-}
-
-TEST_P(Diagnostics, NameWhatHappenedWhereAndLeaveTheEffectsAlone)
-{
-    const DiagnosticCase &c = GetParam();
-    const DrawInputs inputs = inputsOf(c);
     const DrawOutcome outcome = draw(inputs);
 
     EXPECT_EQ(checks::checkDrawOutcome(inputs, outcome), "");
@@ -66,152 +58,60 @@ TEST_P(Diagnostics, NameWhatHappenedWhereAndLeaveTheEffectsAlone)
 constexpr auto substitutes = TechnologyType::PerfectSubstitutes;
 constexpr auto proportions = TechnologyType::FixedProportions;
 constexpr auto cobbDouglas = TechnologyType::CobbDouglas;
+constexpr bool longRun = false, shortRun = true;
 using B = InputBox;
 using S = DrawStep;
 
-INSTANTIATE_TEST_SUITE_P(
-        HostileInputs, Diagnostics,
-        ::testing::Values(
-                DiagnosticCase{ "PerfectSubstitutes", substitutes, false, {}, {}, S::ReadInputs },
-                DiagnosticCase{ "FixedProportions", proportions, false, {}, {}, S::ReadInputs },
-                DiagnosticCase{ "CobbDouglas", cobbDouglas, false, {}, {}, S::ReadInputs },
-                DiagnosticCase{ "CobbDouglasShort", cobbDouglas, true, {}, {}, S::ReadInputs },
-                DiagnosticCase{ "PriceXZero",
-                                cobbDouglas,
-                                false,
-                                { { B::PriceX, "0" } },
-                                { Kind::CheapestAtScanEdge, Kind::DivisionByZero },
-                                S::IsocostLine,
-                                B::PriceX },
-                DiagnosticCase{ "PriceYZeroAtTheSlope",
-                                proportions,
-                                true,
-                                { { B::PriceY, "0" }, { B::FixedY, "3000" } },
-                                { Kind::DivisionByZero },
-                                S::Slope,
-                                B::PriceY },
-                DiagnosticCase{ "CoefXZero",
-                                substitutes,
-                                false,
-                                { { B::CoefX, "0" } },
-                                { Kind::DivisionByZero },
-                                S::Choice,
-                                B::CoefX },
-                DiagnosticCase{ "CdExpYZero",
-                                cobbDouglas,
-                                false,
-                                { { B::CdExpY, "0" } },
-                                { Kind::DivisionByZero },
-                                S::Isoquant,
-                                B::CdExpY },
-                DiagnosticCase{ "CdExpXZeroShort",
-                                cobbDouglas,
-                                true,
-                                { { B::CdExpX, "0" } },
-                                { Kind::DivisionByZero },
-                                S::Choice,
-                                B::CdExpX },
-                DiagnosticCase{ "FixedYZero",
-                                cobbDouglas,
-                                true,
-                                { { B::FixedY, "0" } },
-                                { Kind::DivisionByZero },
-                                S::Choice,
-                                B::FixedY },
-                DiagnosticCase{ "LevelZeroAtTheAverageCost",
-                                proportions,
-                                false,
-                                { { B::Level, "0" } },
-                                { Kind::DivisionByZero },
-                                S::AverageCost,
-                                B::Level },
-                DiagnosticCase{ "NegativeLevel",
-                                cobbDouglas,
-                                false,
-                                { { B::Level, "-3000" } },
-                                { Kind::NegativePower },
-                                S::Isoquant,
-                                B::Level },
-                DiagnosticCase{ "NegativeFixedY",
-                                cobbDouglas,
-                                true,
-                                { { B::FixedY, "-2500" } },
-                                { Kind::NegativePower },
-                                S::Choice,
-                                B::FixedY },
-                DiagnosticCase{ "LevelTextBeyondDouble",
-                                cobbDouglas,
-                                false,
-                                { { B::Level, "1e999" } },
-                                { Kind::BeyondDouble },
-                                S::ReadInputs,
-                                B::Level },
-                DiagnosticCase{ "CostBeyondDouble",
-                                proportions,
-                                false,
-                                { { B::PriceX, "1e308" } },
-                                { Kind::BeyondDouble },
-                                S::Choice,
-                                B::PriceX },
-                DiagnosticCase{ "CornerBeyondTheChartsPrecision",
-                                proportions,
-                                false,
-                                { { B::Level, "1e42" } },
-                                { Kind::BeyondChart },
-                                S::Isoquant,
-                                B::Level },
-                DiagnosticCase{ "CommaReadInPart",
-                                cobbDouglas,
-                                false,
-                                { { B::PriceX, "2,5" } },
-                                { Kind::PartialRead },
-                                S::ReadInputs,
-                                B::PriceX },
-                DiagnosticCase{ "DanglingExponentReadInPart",
-                                substitutes,
-                                false,
-                                { { B::CoefY, "1e" } },
-                                { Kind::PartialRead },
-                                S::ReadInputs,
-                                B::CoefY },
-                DiagnosticCase{ "TrailingBlanksReadWhole",
-                                cobbDouglas,
-                                false,
-                                { { B::Level, " 3 000 " } },
-                                {},
-                                S::ReadInputs },
-                DiagnosticCase{ "UnreadParameterNotWarned",
-                                proportions,
-                                false,
-                                { { B::CoefX, "2,5" } },
-                                {},
-                                S::ReadInputs },
-                DiagnosticCase{ "CheapestAtTheScansEnd",
-                                cobbDouglas,
-                                false,
-                                { { B::Level, "20000" } },
-                                { Kind::CheapestAtScanEdge, Kind::ChoiceOutsideChart },
-                                S::Choice },
-                DiagnosticCase{ "CornerOutsideTheChart",
-                                proportions,
-                                false,
-                                { { B::Level, "20000" } },
-                                { Kind::ChoiceOutsideChart },
-                                S::Choice },
-                DiagnosticCase{ "EqualCornerCostsTie",
-                                substitutes,
-                                false,
-                                { { B::PriceX, "5" }, { B::PriceY, "5" } },
-                                { Kind::Tie },
-                                S::Choice },
-                DiagnosticCase{ "NoTieAtLevelZero",
-                                substitutes,
-                                false,
-                                { { B::Level, "0" }, { B::PriceX, "5" }, { B::PriceY, "5" } },
-                                { Kind::DivisionByZero },
-                                S::AverageCost,
-                                B::Level }),
-        [](const auto &info) { return std::string(info.param.name); });
+// clang-format off
+const DiagnosticCase hostileInputs[] = {
+    { "PerfectSubstitutes", substitutes, longRun, {}, {} },
+    { "FixedProportions", proportions, longRun, {}, {} },
+    { "CobbDouglas", cobbDouglas, longRun, {}, {} },
+    { "CobbDouglasShort", cobbDouglas, shortRun, {}, {} },
+    { "PriceXZero", cobbDouglas, longRun, { { B::PriceX, "0" } },
+      { Kind::CheapestAtScanEdge, Kind::DivisionByZero }, S::IsocostLine, B::PriceX },
+    { "PriceYZeroAtTheSlope", proportions, shortRun, { { B::PriceY, "0" }, { B::FixedY, "3000" } },
+      { Kind::DivisionByZero }, S::Slope, B::PriceY },
+    { "CoefXZero", substitutes, longRun, { { B::CoefX, "0" } },
+      { Kind::DivisionByZero }, S::Choice, B::CoefX },
+    { "CdExpYZero", cobbDouglas, longRun, { { B::CdExpY, "0" } },
+      { Kind::DivisionByZero }, S::Isoquant, B::CdExpY },
+    { "CdExpXZeroShort", cobbDouglas, shortRun, { { B::CdExpX, "0" } },
+      { Kind::DivisionByZero }, S::Choice, B::CdExpX },
+    { "FixedYZero", cobbDouglas, shortRun, { { B::FixedY, "0" } },
+      { Kind::DivisionByZero }, S::Choice, B::FixedY },
+    { "LevelZeroAtTheAverageCost", proportions, longRun, { { B::Level, "0" } },
+      { Kind::DivisionByZero }, S::AverageCost, B::Level },
+    { "NegativeLevel", cobbDouglas, longRun, { { B::Level, "-3000" } },
+      { Kind::NegativePower }, S::Isoquant, B::Level },
+    { "NegativeFixedY", cobbDouglas, shortRun, { { B::FixedY, "-2500" } },
+      { Kind::NegativePower }, S::Choice, B::FixedY },
+    { "LevelTextBeyondDouble", cobbDouglas, longRun, { { B::Level, "1e999" } },
+      { Kind::BeyondDouble }, S::ReadInputs, B::Level },
+    { "CostBeyondDouble", proportions, longRun, { { B::PriceX, "1e308" } },
+      { Kind::BeyondDouble }, S::Choice, B::PriceX },
+    { "CornerBeyondTheChartsPrecision", proportions, longRun, { { B::Level, "1e42" } },
+      { Kind::BeyondChart }, S::Isoquant, B::Level },
+    { "CommaReadInPart", cobbDouglas, longRun, { { B::PriceX, "2,5" } },
+      { Kind::PartialRead }, S::ReadInputs, B::PriceX },
+    { "DanglingExponentReadInPart", substitutes, longRun, { { B::CoefY, "1e" } },
+      { Kind::PartialRead }, S::ReadInputs, B::CoefY },
+    { "TrailingBlanksReadWhole", cobbDouglas, longRun, { { B::Level, " 3 000 " } }, {} },
+    { "UnreadParameterNotWarned", proportions, longRun, { { B::CoefX, "2,5" } }, {} },
+    { "CheapestAtTheScansEnd", cobbDouglas, longRun, { { B::Level, "20000" } },
+      { Kind::CheapestAtScanEdge, Kind::ChoiceOutsideChart }, S::Choice },
+    { "CornerOutsideTheChart", proportions, longRun, { { B::Level, "20000" } },
+      { Kind::ChoiceOutsideChart }, S::Choice },
+    { "EqualCornerCostsTie", substitutes, longRun, { { B::PriceX, "5" }, { B::PriceY, "5" } },
+      { Kind::Tie }, S::Choice },
+    { "NoTieAtLevelZero", substitutes, longRun,
+      { { B::Level, "0" }, { B::PriceX, "5" }, { B::PriceY, "5" } },
+      { Kind::DivisionByZero }, S::AverageCost, B::Level },
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(HostileInputs, Diagnostics, ::testing::ValuesIn(hostileInputs),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 // The record of the result line.
 
