@@ -1,9 +1,9 @@
 #include "comparison.h"
 #include "session.h"
 
-#include "ui/curveplot.h"
-#include "ui/curveswindow.h"
-#include "ui/mainwindow.h"
+#include "ui/chart/curveplot.h"
+#include "ui/windows/curveswindow.h"
+#include "ui/windows/mainwindow.h"
 
 #include "analysis/curvecharts.h"
 #include "analysis/curves.h"

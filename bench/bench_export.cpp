@@ -1,9 +1,9 @@
 #include "comparison.h"
 
-#include "ui/chartexport.h"
-#include "ui/exportcommands.h"
-#include "ui/mainwindow.h"
-#include "ui/resultlist.h"
+#include "ui/chart/chartexport.h"
+#include "ui/results/exportcommands.h"
+#include "ui/windows/mainwindow.h"
+#include "ui/results/resultlist.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/mainwindow.h"
-#include "ui/plotsurface.h"
-#include "ui/resultlist.h"
+#include "ui/windows/mainwindow.h"
+#include "ui/chart/plotsurface.h"
+#include "ui/results/resultlist.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

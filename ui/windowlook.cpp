@@ -1,6 +1,6 @@
 #include "windowlook.h"
 
-#include "plotsurface.h"
+#include "ui/chart/plotsurface.h"
 
 #include <QApplication>
 #include <QFont>

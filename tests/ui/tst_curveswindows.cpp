@@ -1,7 +1,7 @@
-#include "ui/chartexport.h"
-#include "ui/curveswindow.h"
-#include "ui/isoquantparameterswindow.h"
-#include "ui/mainwindow.h"
+#include "ui/chart/chartexport.h"
+#include "ui/windows/curveswindow.h"
+#include "ui/windows/isoquantparameterswindow.h"
+#include "ui/windows/mainwindow.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -1,9 +1,9 @@
-#include "ui/exportcommands.h"
-#include "ui/mainwindow.h"
-#include "ui/plotsurface.h"
-#include "ui/resultlist.h"
-#include "ui/resultlog.h"
-#include "ui/resulttable.h"
+#include "ui/results/exportcommands.h"
+#include "ui/windows/mainwindow.h"
+#include "ui/chart/plotsurface.h"
+#include "ui/results/resultlist.h"
+#include "ui/results/resultlog.h"
+#include "ui/results/resulttable.h"
 #include "uitest.h"
 
 #include <QPrinter>

@@ -1,9 +1,9 @@
 #include "analysis/technologies.h"
-#include "ui/generalparameterswindow.h"
-#include "ui/isoquantparameterswindow.h"
-#include "ui/mainwindow.h"
-#include "ui/plotsurface.h"
-#include "ui/resultlist.h"
+#include "ui/windows/generalparameterswindow.h"
+#include "ui/windows/isoquantparameterswindow.h"
+#include "ui/windows/mainwindow.h"
+#include "ui/chart/plotsurface.h"
+#include "ui/results/resultlist.h"
 #include "uitest.h"
 
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "ui/resultlist.h"
+#include "ui/results/resultlist.h"
 
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtTest>

@@ -1,10 +1,10 @@
 #include "uitest.h"
 
-#include "ui/generalparameterswindow.h"
-#include "ui/isoquantparameterswindow.h"
-#include "ui/mainwindow.h"
-#include "ui/plotsurface.h"
-#include "ui/resultlist.h"
+#include "ui/windows/generalparameterswindow.h"
+#include "ui/windows/isoquantparameterswindow.h"
+#include "ui/windows/mainwindow.h"
+#include "ui/chart/plotsurface.h"
+#include "ui/results/resultlist.h"
 
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtTest>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chartpicture.h"
+#include "ui/chart/chartpicture.h"
 
 #include <QImage>
 #include <QPainter>

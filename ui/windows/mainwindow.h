@@ -1,8 +1,8 @@
 #pragma once
 
 #include "analysis/draw.h"
-#include "chartexport.h"
-#include "resultlog.h"
+#include "ui/chart/chartexport.h"
+#include "ui/results/resultlog.h"
 
 #include <QMainWindow>
 #include <QUrl>

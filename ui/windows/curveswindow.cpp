@@ -1,8 +1,8 @@
 #include "curveswindow.h"
 
-#include "curveplot.h"
-#include "exportcommands.h"
-#include "windowlook.h"
+#include "ui/chart/curveplot.h"
+#include "ui/results/exportcommands.h"
+#include "ui/windowlook.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "analysis/draw.h"
-#include "resulttable.h"
+#include "ui/results/resulttable.h"
 
 #include <cstdint>
 #include <vector>

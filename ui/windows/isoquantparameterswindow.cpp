@@ -1,6 +1,6 @@
 #include "isoquantparameterswindow.h"
 
-#include "windowlook.h"
+#include "ui/windowlook.h"
 
 #include "analysis/technologies.h"
 

@@ -1,6 +1,6 @@
 #include "resultlist.h"
 
-#include "windowlook.h"
+#include "ui/windowlook.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

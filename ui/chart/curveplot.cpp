@@ -1,6 +1,6 @@
 #include "curveplot.h"
 
-#include "windowlook.h"
+#include "ui/windowlook.h"
 
 #include <QLocale>
 #include <QPainter>

@@ -1,13 +1,13 @@
 #include "mainwindow.h"
 
-#include "curveswindow.h"
-#include "drawmessage.h"
-#include "exportcommands.h"
-#include "generalparameterswindow.h"
-#include "isoquantparameterswindow.h"
-#include "plotsurface.h"
-#include "resultlist.h"
-#include "windowlook.h"
+#include "ui/windows/curveswindow.h"
+#include "ui/windows/drawmessage.h"
+#include "ui/results/exportcommands.h"
+#include "ui/windows/generalparameterswindow.h"
+#include "ui/windows/isoquantparameterswindow.h"
+#include "ui/chart/plotsurface.h"
+#include "ui/results/resultlist.h"
+#include "ui/windowlook.h"
 
 #include "analysis/technologies.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chartexport.h"
+#include "ui/chart/chartexport.h"
 
 #include <QObject>
 #include <QString>

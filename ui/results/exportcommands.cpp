@@ -1,6 +1,6 @@
 #include "exportcommands.h"
 
-#include "resultlog.h"
+#include "ui/results/resultlog.h"
 
 #include <QAction>
 #include <QClipboard>
