@@ -4,7 +4,7 @@
 #include "ui/windows/isoquantparameterswindow.h"
 #include "ui/windows/mainwindow.h"
 #include "ui/chart/plotsurface.h"
-#include "ui/results/resultlist.h"
+#include "ui/results/resultsview.h"
 
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtTest>
@@ -189,8 +189,8 @@ void TestStatusLine::keyboardAlone()
     key(Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(focused(), QStringLiteral("Command1"));
     key(Qt::Key_Space);
-    QVERIFY(control<ResultList>("Label4")->caption().startsWith(
-            QStringLiteral(" X = 2000. Y = 2000.")));
+    QVERIFY(resultsCaption(control<QPlainTextEdit>("Label4"))
+                    .startsWith(QStringLiteral(" X = 2000. Y = 2000.")));
 
     key(Qt::Key_I, Qt::AltModifier); // &Issues
     QTRY_VERIFY(QApplication::activePopupWidget());
@@ -214,7 +214,7 @@ void TestStatusLine::keyboardAlone()
     key(Qt::Key_Tab);
     QCOMPARE(focused(), QStringLiteral("Command2"));
     key(Qt::Key_Space); // Clear
-    QCOMPARE(control<ResultList>("Label4")->caption(), QString());
+    QCOMPARE(resultsCaption(control<QPlainTextEdit>("Label4")), QString());
 }
 
 /// The highest contrast ratio of any pixel of `image` against `background`.
@@ -258,8 +258,8 @@ void TestStatusLine::darkPaletteKeepsTheContrast()
     const QImage drawing = control<PlotSurface>("Picture1")->image();
     QVERIFY(bestContrast(drawing, drawing.pixelColor(drawing.width() - 1, 0)) >= 3);
     const QColor window = form1->palette().color(QPalette::Window);
-    for (const char *label : { "Label1", "Label5", "Label6", "StatusMessage" })
-        QVERIFY2(bestContrast(control<QLabel>(label)->grab().toImage(), window) >= 4.5, label);
+    for (const char *label : { "Label1", "Label4", "Label5", "Label6", "StatusMessage" })
+        QVERIFY2(bestContrast(control<QWidget>(label)->grab().toImage(), window) >= 4.5, label);
 }
 
 QTEST_MAIN(TestStatusLine)

@@ -168,12 +168,8 @@ bool printPage(QPrinter &printer, const PrintedPage &page)
 }
 
 ExportCommands::ExportCommands(QWidget *window, std::function<ChartPicture()> chart,
-                               const ResultLog &log, std::function<QStringList()> resultLines)
-    : QObject(window),
-      window(window),
-      chart(std::move(chart)),
-      log(log),
-      resultLines(std::move(resultLines))
+                               const ResultLog &log)
+    : QObject(window), window(window), chart(std::move(chart)), log(log)
 {
     setObjectName(QStringLiteral("ExportCommands"));
     const auto action = [this](const QString &name, const QString &caption, auto slot) {
@@ -205,9 +201,9 @@ bool ExportCommands::exportResultsTo(const QString &path)
 
 bool ExportCommands::printOn(QPrinter &printer)
 {
-    if (printPage(
-                printer,
-                { window->windowTitle(), chart(), resultLines(), log.technologiesUsed(QLocale()) }))
+    if (printPage(printer,
+                  { window->windowTitle(), chart(), log.resultLines(),
+                    log.technologiesUsed(QLocale()) }))
         return true;
     // The print system gives no reason; for a file, opening it tells the system's.
     const QString file = printer.outputFileName();

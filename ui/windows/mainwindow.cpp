@@ -6,7 +6,7 @@
 #include "ui/windows/generalparameterswindow.h"
 #include "ui/windows/isoquantparameterswindow.h"
 #include "ui/chart/plotsurface.h"
-#include "ui/results/resultlist.h"
+#include "ui/results/resultsview.h"
 #include "ui/windowlook.h"
 
 #include "analysis/technologies.h"
@@ -27,6 +27,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -199,10 +200,10 @@ void MainWindow::createControls()
                        client);
     placeInTwips(label5, 3900, 120, 4515, 465);
     label5->hide();
-    label4 = new ResultList(client);
-    label4->setObjectName(QStringLiteral("Label4"));
+    label4 = makeResultsView(QStringLiteral("Label4"), client);
     label4->setAccessibleName(tr("Results"));
-    placeInTwips(label4, 2880, 660, 6675, 1935);
+    // As wide as the window allows, so that a result line fits beside the scroll bar.
+    placeInTwips(label4, 2880, 660, 6720, 1935);
     label6 = makeLabel(QStringLiteral("Label6"), QString(), client);
     placeInTwips(label6, 480, 2820, 3615, 255);
     label8 = makeLabel(QStringLiteral("Label8"), QString(), client);
@@ -232,7 +233,7 @@ void MainWindow::updateTabOrder()
     for (QAbstractButton *button : option1->buttons())
         if (button != selected)
             order << button;
-    order << text4;
+    order << label4 << text4;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -252,8 +253,7 @@ void MainWindow::createMenus()
     };
 
     exporter = new ExportCommands(
-            this, [this] { return chartPicture(); }, results,
-            [this] { return label4->caption().split(u'\r', Qt::SkipEmptyParts); });
+            this, [this] { return chartPicture(); }, results);
     mnufile = menu(QStringLiteral("mnufile"), tr("&File"));
     mnufile->addActions({ exporter->exportChartAction(), exporter->exportResultsAction(),
                           exporter->printAction() });
@@ -444,10 +444,10 @@ void MainWindow::changeResult(analysis::ResultLabel label, CaptionChange change,
         // The results list keeps its exact text and appends without laying out the old lines.
         switch (change) {
         case CaptionChange::Set:
-            label4->setCaption(text);
+            setResults(label4, text);
             break;
         case CaptionChange::Append:
-            label4->appendToCaption(text);
+            appendToResults(label4, text);
             break;
         case CaptionChange::Show:
             label4->show();
@@ -517,7 +517,7 @@ void MainWindow::clearResults()
 {
     picture1->clearSurface();
     label5->hide();
-    label4->setCaption(QString());
+    label4->clear();
     label8->clear();
     label6->clear();
     statusMessage->clear();

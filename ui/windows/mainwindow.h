@@ -19,6 +19,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 QT_END_NAMESPACE
@@ -28,7 +29,6 @@ class ExportCommands;
 class GeneralParametersWindow;
 class IsoquantParametersWindow;
 class PlotSurface;
-class ResultList;
 
 /// "Elements of the neoclassical theory of production" (Form1): the inputs, the chart, the
 /// result texts and the menus. Owns both parameter windows for the whole run.
@@ -117,7 +117,7 @@ private:
     QLabel *label8 = nullptr;
     QLabel *label9 = nullptr;
     QLabel *label10 = nullptr;
-    ResultList *label4 = nullptr;
+    QPlainTextEdit *label4 = nullptr;
     QLineEdit *text1 = nullptr;
     QLineEdit *text2 = nullptr;
     QLineEdit *text3 = nullptr;
