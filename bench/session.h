@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/windows/mainwindow.h"
+#include "ui/windows/viewsettings.h"
 #include "ui/chart/plotsurface.h"
 #include "ui/results/resultsview.h"
 
@@ -86,7 +87,7 @@ public:
     void zoomAndRepaint(int percent)
     {
         const int before = chartPaints.paints;
-        form1.setZoomPercent(percent);
+        form1.viewSettings()->setZoomPercent(percent);
         while (chartPaints.paints == before)
             QCoreApplication::processEvents();
     }

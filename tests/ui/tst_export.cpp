@@ -1,5 +1,6 @@
 #include "ui/results/exportcommands.h"
 #include "ui/windows/mainwindow.h"
+#include "ui/windows/viewsettings.h"
 #include "ui/chart/plotsurface.h"
 #include "ui/results/resultsview.h"
 #include "ui/results/resultlog.h"
@@ -123,7 +124,7 @@ private slots:
 
     void cleanup()
     {
-        form1->setZoomPercent(100);
+        form1->viewSettings()->setZoomPercent(100);
         form1.reset();
         QSettings().clear();
         scratch.reset();
@@ -172,7 +173,7 @@ private slots:
                          qPrintable(QStringLiteral("at %1, %2").arg(on.x()).arg(on.y())));
             QVERIFY(!inked(8, 8));
             QVERIFY(inked(0, 5)); // the Y axis
-            form1->setZoomPercent(200); // the figure is the same at any zoom
+            form1->viewSettings()->setZoomPercent(200); // the figure is the same at any zoom
             QVERIFY(commands->exportChartTo(png, ChartFormat::Png));
             QCOMPARE(QImage(png, "png"), pixels);
         } else if (ChartFormat(format) == ChartFormat::Svg) {

@@ -1,4 +1,5 @@
 #include "analysis/technologies.h"
+#include "ui/windows/curveswindow.h"
 #include "ui/windows/generalparameterswindow.h"
 #include "ui/windows/isoquantparameterswindow.h"
 #include "ui/windows/mainwindow.h"
@@ -123,6 +124,7 @@ void TestMainWindow::startState()
     QVERIFY(blank(chart()));
     QVERIFY(!form1->isoquantParameters()->isVisible());
     QVERIFY(!form1->generalParameters()->isVisible());
+    QVERIFY(!form1->findChild<CurvesWindow *>()); // made at first use
     QVERIFY(control<PlotSurface>("Picture1")->retainsDrawing());
     QVERIFY(!form1->windowIcon().isNull());
     QCOMPARE(form1->centralWidget()->size(), QSize(640, 414));
@@ -616,11 +618,21 @@ void TestMainWindow::exitClosesEveryWindow()
 {
     action("mnupreferences")->trigger();
     action("mnugenparam")->trigger();
+    action("mnucostcurves")->trigger();
     QVERIFY(form1->isoquantParameters()->isVisible());
-    action("mnuexit")->trigger();
+    // The other windows shown do not keep the program running, and end with the main window.
+    QTimer::singleShot(0, action("mnuexit"), &QAction::trigger);
+    QTimer runningOn;
+    runningOn.callOnTimeout(qApp, [] { QCoreApplication::exit(1); });
+    runningOn.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
+    runningOn.stop();
     QVERIFY(!form1->isVisible());
-    QVERIFY(!form1->isoquantParameters()->isVisible());
-    QVERIFY(!form1->generalParameters()->isVisible());
+    const QList<QPointer<QWidget>> others{ form1->isoquantParameters(), form1->generalParameters(),
+                                           form1->costCurves() };
+    form1.reset();
+    for (const QPointer<QWidget> &window : others)
+        QVERIFY(window.isNull());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -20,6 +20,9 @@ QPlainTextEdit *makeResultsView(const QString &objectName, QWidget *parent);
 /// newest line into view.
 void appendToResults(QPlainTextEdit *view, QStringView text);
 
+/// Empties `view` and hands the memory its lines held back to the system.
+void emptyResults(QPlainTextEdit *view);
+
 /// Replaces the caption shown by `view` with `text`.
 void setResults(QPlainTextEdit *view, QStringView text);
 

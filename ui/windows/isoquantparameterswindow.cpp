@@ -24,7 +24,7 @@ QString defaultText(std::string analysis::DrawInputs::*field)
 
 IsoquantParametersWindow::IsoquantParametersWindow(
         std::function<analysis::TechnologyType()> selectedTechnology, QWidget *parent)
-    : QMainWindow(parent), selectedTechnology(std::move(selectedTechnology))
+    : QMainWindow(parent, Qt::Window), selectedTechnology(std::move(selectedTechnology))
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(tr("Parametres of the isoquants"));

@@ -1,13 +1,15 @@
 #include "mainwindow.h"
 
-#include "ui/windows/curveswindow.h"
-#include "ui/windows/drawmessage.h"
-#include "ui/results/exportcommands.h"
-#include "ui/windows/generalparameterswindow.h"
-#include "ui/windows/isoquantparameterswindow.h"
 #include "ui/chart/plotsurface.h"
+#include "ui/results/exportcommands.h"
 #include "ui/results/resultsview.h"
 #include "ui/windowlook.h"
+#include "ui/windows/curveswindow.h"
+#include "ui/windows/drawmessage.h"
+#include "ui/windows/generalparameterswindow.h"
+#include "ui/windows/isoquantparameterswindow.h"
+#include "ui/windows/statusline.h"
+#include "ui/windows/viewsettings.h"
 
 #include "analysis/technologies.h"
 
@@ -16,7 +18,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -28,19 +29,11 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStatusBar>
-#include <QScreen>
-#include <QSettings>
 
 #include <algorithm>
 #include <variant>
-
-#if defined(__GLIBC__)
-#  include <malloc.h>
-#endif
 
 namespace {
 
@@ -49,35 +42,6 @@ struct Overloaded : Ts...
 {
     using Ts::operator()...;
 };
-
-/// The client area. It paints the part of the chart's figure outside the chart: one stroke of
-/// each arrowhead and, when shown, the scale.
-class ClientArea : public QWidget
-{
-public:
-    using QWidget::QWidget;
-    PlotSurface *chart = nullptr;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        if (!chart)
-            return;
-        QPainter p(this);
-        chart->paintFrame(p, QRectF(chart->geometry()));
-    }
-};
-
-/// Hands the memory freed by dropping a long results list back to the system. The C library
-/// keeps freed blocks for reuse, and the list's many small blocks lie between others that stay,
-/// so without this a class's worth of Draws would keep the program some megabytes larger
-/// after Clear. Only Clear calls it, never a Draw, so Draws pay nothing.
-void releaseFreedMemory()
-{
-#if defined(__GLIBC__)
-    malloc_trim(0);
-#endif
-}
 
 } // namespace
 
@@ -89,22 +53,16 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/production-lab-32.png")));
     createControls();
     createMenus();
-    createStatusLine();
+    statusLine = new StatusLine(centralWidget()->width(), this);
+    setStatusBar(statusLine);
     nameForAccessibility();
 
     // Start-up, before the window appears: the chart's coordinates, then the general-parameter
     // window, then the isoquant-parameter window, both hidden.
     picture1->setUserCoordinates(0, 10, 10, 0);
-    form5 = std::make_unique<GeneralParametersWindow>();
-    connect(form5.get(), &GeneralParametersWindow::categoryApplied, this,
-            &MainWindow::categoryApplied);
-    form4 = std::make_unique<IsoquantParametersWindow>([this] { return selectedTechnology(); });
-    formCostCurves = std::make_unique<CurvesWindow>(QStringLiteral("FormCostCurves"),
-                                                    tr("Cost curves"), &analysis::costCurveCharts,
-                                                    [this] { return drawInputs(); });
-    formInputDemand = std::make_unique<CurvesWindow>(
-            QStringLiteral("FormInputDemand"), tr("Input demand"), &analysis::inputDemandCharts,
-            [this] { return drawInputs(); });
+    form5 = new GeneralParametersWindow(this);
+    connect(form5, &GeneralParametersWindow::categoryApplied, this, &MainWindow::categoryApplied);
+    form4 = new IsoquantParametersWindow([this] { return selectedTechnology(); }, this);
     for (QLineEdit *text : { text1, text2, text3, text4 })
         connect(text, &QLineEdit::textChanged, this, &MainWindow::drawInputsChanged);
     connect(option1, &QButtonGroup::idToggled, this, [this](int, bool checked) {
@@ -112,15 +70,12 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
             emit drawInputsChanged();
     });
     connect(mnushort, &QAction::toggled, this, &MainWindow::drawInputsChanged);
-    connect(form4.get(), &IsoquantParametersWindow::parametersChanged, this,
+    connect(form4, &IsoquantParametersWindow::parametersChanged, this,
             &MainWindow::drawInputsChanged);
-    for (CurvesWindow *window : { formCostCurves.get(), formInputDemand.get() })
-        connect(this, &MainWindow::drawInputsChanged, window, &CurvesWindow::inputsChanged);
+    connect(view, &ViewSettings::scaleShown, picture1, &PlotSurface::setScaleShown);
     text1->setFocus();
-    restoreView();
+    view->restore();
 }
-
-MainWindow::~MainWindow() = default;
 
 QString MainWindow::applicationTitle()
 {
@@ -136,7 +91,7 @@ QUrl MainWindow::helpBaseUrl()
 
 void MainWindow::createControls()
 {
-    auto *client = new ClientArea(this);
+    auto *client = new QWidget(this);
     client->setFont(controlFont());
     client->setFixedSize(fromTwips(0, 0, 9600, 6210).size());
     setCentralWidget(client);
@@ -188,7 +143,6 @@ void MainWindow::createControls()
     picture1->setObjectName(QStringLiteral("Picture1"));
     picture1->setAccessibleName(tr("Chart of the isoquants and isocost lines"));
     placeInTwips(picture1, 675, 270, 2000, 2000);
-    client->chart = picture1;
     label10 = makeLabel(QStringLiteral("Label10"), QStringLiteral("Y"), client);
     placeInTwips(label10, 360, 420, 195, 315);
     label9 = makeLabel(QStringLiteral("Label9"), QStringLiteral("X"), client);
@@ -225,15 +179,20 @@ void MainWindow::createControls()
 
 void MainWindow::updateTabOrder()
 {
-    // Tab enters the technology group at its selected button, so that button leads the group.
+    // One stop a line, in the order Tab visits them; Tab passes over hidden controls (Text4 in
+    // the long run). Tab enters the technology group at its selected button, which leads it.
     QWidget *selected = option1->checkedButton();
-    QList<QWidget *> order{ text1, text2, text3, picture1, command1, command2 };
+    QList<QWidget *> order;
+    order << text1 << text2 << text3;
+    order << picture1;
+    order << command1 << command2;
     if (selected)
         order << selected;
     for (QAbstractButton *button : option1->buttons())
         if (button != selected)
             order << button;
-    order << label4 << text4;
+    order << label4;
+    order << text4;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -253,7 +212,7 @@ void MainWindow::createMenus()
     };
 
     exporter = new ExportCommands(
-            this, [this] { return chartPicture(); }, results);
+            this, [this] { return picture1->exportPicture(); }, results);
     mnufile = menu(QStringLiteral("mnufile"), tr("&File"));
     mnufile->addActions({ exporter->exportChartAction(), exporter->exportResultsAction(),
                           exporter->printAction() });
@@ -263,35 +222,38 @@ void MainWindow::createMenus()
     mnuedit->addAction(exporter->copyResultsAction());
     mnuparametres = menu(QStringLiteral("mnuparametres"), tr("&Parametres"));
     mnugenparam = item(mnuparametres, QStringLiteral("mnugenparam"), tr("&General"),
-                       &MainWindow::mnugenparamTriggered);
-    mnupreferences = item(mnuparametres, QStringLiteral("mnupreferences"), tr("&Isoquants"),
-                          &MainWindow::mnupreferencesTriggered);
+                       [this] { form5->show(); });
+    mnupreferences =
+            item(mnuparametres, QStringLiteral("mnupreferences"), tr("&Isoquants"), [this] {
+                form4->enableFrameOf(selectedTechnology());
+                form4->show();
+            });
     mnuderived = menu(QStringLiteral("mnuderived"), tr("&Issues"));
+    // The action has already inverted its own checked state; each control follows from its own.
     mnushort = item(mnuderived, QStringLiteral("mnushort"), tr("&Short-period fixed quantity of Y"),
-                    &MainWindow::mnushortTriggered);
+                    [this] {
+                        label7->setHidden(!label7->isHidden());
+                        text4->setHidden(!text4->isHidden());
+                    });
     mnushort->setCheckable(true);
+    const auto show = [](QWidget *window) {
+        window->show();
+        window->raise();
+    };
     mnucostcurves = item(mnuderived, QStringLiteral("mnucostcurves"), tr("&Cost curves"),
-                         &MainWindow::mnucostcurvesTriggered);
+                         [this, show] { show(costCurves()); });
     mnuinputdemand = item(mnuderived, QStringLiteral("mnuinputdemand"), tr("Input &demand"),
-                          &MainWindow::mnuinputdemandTriggered);
+                          [this, show] { show(inputDemand()); });
     mnuview = menu(QStringLiteral("mnuview"), tr("&View"));
-    mnuzoomin = item(mnuview, QStringLiteral("mnuzoomin"), tr("Zoom &In"), &MainWindow::zoomIn);
-    mnuzoomin->setShortcuts(
-            { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) });
-    mnuzoomout = item(mnuview, QStringLiteral("mnuzoomout"), tr("Zoom &Out"), &MainWindow::zoomOut);
-    mnuzoomout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    mnuzoomreset = item(mnuview, QStringLiteral("mnuzoomreset"), tr("&Actual Size"),
-                        &MainWindow::zoomReset);
-    mnuzoomreset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    mnuview->addSeparator();
-    mnuscale = mnuview->addAction(tr("Show &Scale"));
-    mnuscale->setObjectName(QStringLiteral("mnuscale"));
-    mnuscale->setCheckable(true);
+    view = new ViewSettings(this, mnuview);
     mnuhelp = menu(QStringLiteral("mnuhelp"), tr("&Help"));
+    const auto open = [](const char *page) {
+        QDesktopServices::openUrl(helpBaseUrl().resolved(QUrl(QLatin1String(page))));
+    };
     mnuhow = item(mnuhelp, QStringLiteral("mnuhow"), tr("&How to use this software"),
-                  &MainWindow::mnuhowTriggered);
+                  [open] { open("software/tolvane.htm"); });
     mnuglossary = item(mnuhelp, QStringLiteral("mnuglossary"), tr("&Glossary"),
-                       &MainWindow::mnuglossaryTriggered);
+                       [open] { open("concepts.htm"); });
     mnuabout = item(mnuhelp, QStringLiteral("mnuabout"), tr("&About..."),
                     &MainWindow::mnuaboutTriggered);
 }
@@ -332,32 +294,6 @@ void MainWindow::command1Clicked()
     reportDraw(outcome, slopeBefore, averageBefore);
 }
 
-void MainWindow::createStatusLine()
-{
-    // Room for three lines, so that a stop, a warning and a note on earlier texts all show
-    // without the window changing its height from Draw to Draw. The bar has a fixed size, so a
-    // new message lays out the bar alone, never the whole window (the whole Draw's goal in
-    // bench/bench_window); laid out as a window of its own, it follows the zoom like the rest.
-    QStatusBar *bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar"));
-    bar->setFont(controlFont());
-    bar->setSizeGripEnabled(false);
-    statusMessage = makeLabel(QStringLiteral("StatusMessage"), QString(), bar);
-    statusMessage->setContentsMargins(6, 2, 6, 2);
-    bar->addWidget(statusMessage, 1);
-    bar->setFixedSize(centralWidget()->width(),
-                      3 * statusMessage->fontMetrics().lineSpacing() + 10);
-    finishLayout(bar);
-    fitStatusMessage();
-}
-
-void MainWindow::fitStatusMessage()
-{
-    // The message has a fixed size too, so that a new text repaints the label alone: its size
-    // would otherwise lay the bar out again at every Draw.
-    statusMessage->setFixedSize(statusBar()->size() - QSize(4, 6));
-}
-
 void MainWindow::nameForAccessibility()
 {
     // The text boxes take their names from the labels beside them.
@@ -367,7 +303,6 @@ void MainWindow::nameForAccessibility()
     label7->setBuddy(text4);
     label6->setAccessibleDescription(tr("Slope of the isocost line"));
     label8->setAccessibleDescription(tr("Average cost of production"));
-    statusBar()->setAccessibleName(tr("Status"));
     picture1->setAccessibleDescription(DrawMessage::chartDescription(0, std::nullopt));
 }
 
@@ -388,7 +323,7 @@ void MainWindow::reportDraw(const analysis::DrawOutcome &outcome, const QString 
     EarlierTexts earlier;
     earlier.slope = !slopeWritten && !label6->text().isEmpty();
     earlier.averageCost = !averageWritten && !label8->text().isEmpty();
-    statusMessage->setText(DrawMessage::status(outcome, earlier));
+    statusLine->setMessage(DrawMessage::status(outcome, earlier), !outcome.completed);
 
     if (drew)
         ++drawsShown;
@@ -396,263 +331,98 @@ void MainWindow::reportDraw(const analysis::DrawOutcome &outcome, const QString 
         latestResult = outcome.result;
     picture1->setAccessibleDescription(DrawMessage::chartDescription(drawsShown, latestResult));
 
-    // Screen readers hear the message and every result text that changed; the results list
-    // announces the text appended to it itself.
-    QAccessibleEvent status(statusMessage, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&status);
-    if (!outcome.completed) {
-        QAccessibleEvent alert(statusMessage, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
-    }
-    if (label6->text() != slopeBefore) {
-        QAccessibleEvent changed(label6, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
-    if (label8->text() != averageBefore) {
-        QAccessibleEvent changed(label8, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&changed);
+    // Screen readers hear every result text that changed; the status line and the results list
+    // announce their own new text.
+    for (const auto &[label, before] :
+         { std::pair{ label6, slopeBefore }, { label8, averageBefore } }) {
+        if (label->text() != before) {
+            QAccessibleEvent changed(label, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&changed);
+        }
     }
 }
 
 void MainWindow::apply(const analysis::Effect &effect)
 {
     using namespace analysis;
+    // The results list keeps its exact text and appends without laying out the old lines.
     std::visit(
             Overloaded{
                     [this](const SetPenWidth &e) { picture1->setPenWidth(e.pixels); },
                     [this](const PlotPoint &e) { picture1->plotPoint(e.x, e.y); },
                     [this](const DrawSegment &e) { picture1->drawSegment(e.x1, e.y1, e.x2, e.y2); },
                     [this](const SetCaption &e) {
-                        changeResult(e.label, CaptionChange::Set, QString::fromStdString(e.text));
+                        const QString text = QString::fromStdString(e.text);
+                        if (auto *label = qobject_cast<QLabel *>(resultText(e.label)))
+                            label->setText(text);
+                        else
+                            setResults(label4, text);
                     },
                     [this](const AppendToCaption &e) {
-                        changeResult(e.label, CaptionChange::Append,
-                                     QString::fromStdString(e.text));
+                        const QString text = QString::fromStdString(e.text);
+                        if (auto *label = qobject_cast<QLabel *>(resultText(e.label)))
+                            label->setText(label->text() + text);
+                        else
+                            appendToResults(label4, text);
                     },
-                    [this](const ShowLabel &e) {
-                        changeResult(e.label, CaptionChange::Show, QString());
-                    },
+                    [this](const ShowLabel &e) { resultText(e.label)->show(); },
             },
             effect);
 }
 
-void MainWindow::changeResult(analysis::ResultLabel label, CaptionChange change,
-                              const QString &text)
+QWidget *MainWindow::resultText(analysis::ResultLabel label) const
 {
-    using analysis::ResultLabel;
-    if (label == ResultLabel::ResultList) {
-        // The results list keeps its exact text and appends without laying out the old lines.
-        switch (change) {
-        case CaptionChange::Set:
-            setResults(label4, text);
-            break;
-        case CaptionChange::Append:
-            appendToResults(label4, text);
-            break;
-        case CaptionChange::Show:
-            label4->show();
-            break;
-        }
-        return;
-    }
-    QLabel *target = nullptr;
     switch (label) {
-    case ResultLabel::Heading:
-        target = label5;
-        break;
-    case ResultLabel::Slope:
-        target = label6;
-        break;
-    case ResultLabel::AverageCost:
-        target = label8;
-        break;
-    case ResultLabel::ResultList:
+    case analysis::ResultLabel::Heading:
+        return label5;
+    case analysis::ResultLabel::ResultList:
+        return label4;
+    case analysis::ResultLabel::Slope:
+        return label6;
+    case analysis::ResultLabel::AverageCost:
         break;
     }
-    if (!target)
-        return;
-    switch (change) {
-    case CaptionChange::Set:
-        target->setText(text);
-        break;
-    case CaptionChange::Append:
-        target->setText(target->text() + text);
-        break;
-    case CaptionChange::Show:
-        target->show();
-        break;
-    }
-}
-
-ChartPicture MainWindow::chartPicture() const
-{
-    // The figure at the chart's design size, dark on white, with the axis letters as text and
-    // the scale when the chart shows it.
-    const QRectF figure(
-            QPointF(0, 0),
-            figureAround(QRectF(QPointF(0, 0), fromTwips(0, 0, 2000, 2000).size())).size());
-    ChartLook look;
-    look.scale = picture1->scaleShown();
-    look.font = controlFont();
-    PlotSurface *chart = picture1;
-    return { figure.size(), chartAreaIn(figure),
-             [chart, look](QPainter &painter, const QRectF &target, qreal penScale) mutable {
-                 look.penScale = penScale;
-                 if (chart->retainsDrawing()) {
-                     paintChart(painter, target, chart->drawing(), chart->userCorners(), look);
-                     return;
-                 }
-                 // A chart that keeps no drawing ("Slow computer") gives what its pixels show,
-                 // in ink on the white background.
-                 look.layers = unsigned(ChartLayer::Background) | unsigned(ChartLayer::Frame);
-                 paintChart(painter, target, ChartDrawing(), chart->userCorners(), look);
-                 QImage shown = chart->image().createMaskFromColor(
-                         chart->palette().color(chart->backgroundRole()).rgb(), Qt::MaskOutColor);
-                 shown.setColorTable({ qRgba(0, 0, 0, 0), look.ink.rgba() });
-                 painter.drawImage(chartAreaIn(target), shown);
-             } };
+    return label8;
 }
 
 void MainWindow::clearResults()
 {
     picture1->clearSurface();
     label5->hide();
-    label4->clear();
     label8->clear();
     label6->clear();
-    statusMessage->clear();
+    statusLine->setMessage(QString());
     drawsShown = 0;
     latestResult.reset();
     picture1->setAccessibleDescription(DrawMessage::chartDescription(0, std::nullopt));
     results.clear();
-    releaseFreedMemory();
+    emptyResults(label4);
 }
 
-void MainWindow::mnushortTriggered()
+CurvesWindow *MainWindow::costCurves()
 {
-    // The action has already inverted its own checked state; each control follows from its own.
-    label7->setHidden(!label7->isHidden());
-    text4->setHidden(!text4->isHidden());
+    if (!formCostCurves)
+        formCostCurves = makeCurvesWindow(QStringLiteral("FormCostCurves"), tr("Cost curves"),
+                                          &analysis::costCurveCharts);
+    return formCostCurves;
 }
 
-namespace {
-
-constexpr char zoomKey[] = "view/zoom";
-constexpr char scaleKey[] = "view/showScale";
-
-} // namespace
-
-void MainWindow::restoreView()
+CurvesWindow *MainWindow::inputDemand()
 {
-    // The zoom step and "Show Scale" are the only settings the program keeps between runs.
-    const QSettings settings;
-    mnuscale->setChecked(settings.value(QLatin1String(scaleKey), false).toBool());
-    showScale(mnuscale->isChecked());
-    connect(mnuscale, &QAction::toggled, this, [this](bool on) {
-        showScale(on);
-        QSettings().setValue(QLatin1String(scaleKey), on);
-    });
-    // A step saved on a larger screen comes back as the largest step that fits this one.
-    const int saved = settings.value(QLatin1String(zoomKey), 100).toInt();
-    int restored = zoomSteps.front();
-    for (int step : zoomSteps)
-        if (step <= saved && fitsScreen(step))
-            restored = step;
-    setZoomPercent(restored);
+    if (!formInputDemand)
+        formInputDemand = makeCurvesWindow(QStringLiteral("FormInputDemand"), tr("Input demand"),
+                                           &analysis::inputDemandCharts);
+    return formInputDemand;
 }
 
-void MainWindow::showScale(bool on)
+CurvesWindow *MainWindow::makeCurvesWindow(const QString &objectName, const QString &title,
+                                           CurveChartsOf charts)
 {
-    picture1->setScaleShown(on);
-    centralWidget()->update(); // the scale's numbers stand beside the chart
-}
-
-bool MainWindow::fitsScreen(int percent) const
-{
-    const QScreen *shownOn = screen();
-    if (!shownOn)
-        return true;
-    // The window at `percent`: its client area, menu bar and status line scale, its frame does
-    // not.
-    const double ratio = percent / double(zoom);
-    const QSize client = (QSizeF(centralWidget()->size()) * ratio).toSize();
-    const QSize frame = frameGeometry().size() - geometry().size();
-    const QSize whole(client.width() + frame.width(),
-                      client.height() + qRound(menuBar()->sizeHint().height() * ratio)
-                              + qRound(statusBar()->height() * ratio) + frame.height());
-    const QSize room = shownOn->availableGeometry().size();
-    return whole.width() <= room.width() && whole.height() <= room.height();
-}
-
-void MainWindow::setZoomPercent(int percent)
-{
-    if (std::find(zoomSteps.begin(), zoomSteps.end(), percent) == zoomSteps.end())
-        return;
-    zoom = percent;
-    setZoomFactor(percent / 100.0);
-    fitStatusMessage();
-    mnuzoomout->setEnabled(percent > zoomSteps.front());
-    mnuzoomreset->setEnabled(percent != 100);
-    const auto next = std::upper_bound(zoomSteps.begin(), zoomSteps.end(), percent);
-    mnuzoomin->setEnabled(next != zoomSteps.end() && fitsScreen(*next));
-}
-
-void MainWindow::chooseZoom(int percent)
-{
-    setZoomPercent(percent);
-    QSettings().setValue(QLatin1String(zoomKey), zoom);
-}
-
-void MainWindow::zoomIn()
-{
-    const auto next = std::upper_bound(zoomSteps.begin(), zoomSteps.end(), zoom);
-    if (next != zoomSteps.end() && fitsScreen(*next))
-        chooseZoom(*next);
-}
-
-void MainWindow::zoomOut()
-{
-    const auto current = std::lower_bound(zoomSteps.begin(), zoomSteps.end(), zoom);
-    if (current != zoomSteps.begin())
-        chooseZoom(*std::prev(current));
-}
-
-void MainWindow::zoomReset()
-{
-    chooseZoom(100);
-}
-
-void MainWindow::mnupreferencesTriggered()
-{
-    form4->enableFrameOf(selectedTechnology());
-    form4->show();
-}
-
-void MainWindow::mnucostcurvesTriggered()
-{
-    formCostCurves->show();
-    formCostCurves->raise();
-}
-
-void MainWindow::mnuinputdemandTriggered()
-{
-    formInputDemand->show();
-    formInputDemand->raise();
-}
-
-void MainWindow::mnugenparamTriggered()
-{
-    form5->show();
-}
-
-void MainWindow::mnuhowTriggered()
-{
-    QDesktopServices::openUrl(helpBaseUrl().resolved(QUrl(QStringLiteral("software/tolvane.htm"))));
-}
-
-void MainWindow::mnuglossaryTriggered()
-{
-    QDesktopServices::openUrl(helpBaseUrl().resolved(QUrl(QStringLiteral("concepts.htm"))));
+    // Made at first use: nothing shows a curves window at start-up.
+    auto *window = new CurvesWindow(
+            objectName, title, charts, [this] { return drawInputs(); }, this);
+    connect(this, &MainWindow::drawInputsChanged, window, &CurvesWindow::inputsChanged);
+    return window;
 }
 
 void MainWindow::mnuaboutTriggered()
@@ -660,8 +430,8 @@ void MainWindow::mnuaboutTriggered()
     QMessageBox about(
             QMessageBox::NoIcon, applicationTitle(),
             tr("Production Lab is teaching software on the neoclassical theory of production, used "
-               "in "
-               "classes of microeconomics: it draws the isoquant of a level of production and the "
+               "in classes of microeconomics: it draws the isoquant of a level of production and "
+               "the "
                "isocost line of the cheapest way to produce it, for perfect substitutes, fixed "
                "proportions and Cobb-Douglas technologies, in the long run and in the short period "
                "with a fixed quantity of Y.\n\n"
@@ -676,14 +446,4 @@ void MainWindow::categoryApplied(bool fastComputer)
     if (!fastComputer)
         clearResults();
     picture1->setRetainDrawing(fastComputer);
-}
-
-void MainWindow::closeEvent(QCloseEvent *event)
-{
-    // The other windows end with the main window, even when they are shown.
-    form4->hide();
-    form5->hide();
-    formCostCurves->hide();
-    formInputDemand->hide();
-    QMainWindow::closeEvent(event);
 }
