@@ -117,7 +117,7 @@ bool printPage(QPrinter &printer, const PrintedPage &page)
 
     QStringList text = page.resultLines;
     if (!page.technologies.isEmpty()) {
-        text << QString() << QObject::tr("Technologies used:");
+        text << QString() << ExportCommands::tr("Technologies used:");
         for (const QString &technology : page.technologies)
             text << QStringLiteral("  ") + technology;
     }
@@ -138,7 +138,8 @@ bool printPage(QPrinter &printer, const PrintedPage &page)
     if (text.size() > fitting && fitting > 1) {
         const qsizetype dropped = text.size() - fitting + 1;
         text = text.mid(std::min(dropped, page.resultLines.size()));
-        text.prepend(QObject::tr("(%n earlier result line(s) not shown)", nullptr, int(dropped)));
+        text.prepend(
+                ExportCommands::tr("(%n earlier result line(s) not shown)", nullptr, int(dropped)));
     }
     const qreal textHeight = lineHeight * (text.size() + 1);
 

@@ -79,7 +79,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
 QString MainWindow::applicationTitle()
 {
-    return QStringLiteral("Production Lab");
+    return tr("Production Lab");
 }
 
 QUrl MainWindow::helpBaseUrl()
@@ -143,9 +143,9 @@ void MainWindow::createControls()
     picture1->setObjectName(QStringLiteral("Picture1"));
     picture1->setAccessibleName(tr("Chart of the isoquants and isocost lines"));
     placeInTwips(picture1, 675, 270, 2000, 2000);
-    label10 = makeLabel(QStringLiteral("Label10"), QStringLiteral("Y"), client);
+    label10 = makeLabel(QStringLiteral("Label10"), tr("Y"), client);
     placeInTwips(label10, 360, 420, 195, 315);
-    label9 = makeLabel(QStringLiteral("Label9"), QStringLiteral("X"), client);
+    label9 = makeLabel(QStringLiteral("Label9"), tr("X"), client);
     placeInTwips(label9, 2400, 2460, 255, 255);
 
     label5 = makeLabel(QStringLiteral("Label5"),
@@ -429,12 +429,11 @@ void MainWindow::mnuaboutTriggered()
 {
     QMessageBox about(
             QMessageBox::NoIcon, applicationTitle(),
-            tr("Production Lab is teaching software on the neoclassical theory of production, used "
-               "in classes of microeconomics: it draws the isoquant of a level of production and "
-               "the "
-               "isocost line of the cheapest way to produce it, for perfect substitutes, fixed "
-               "proportions and Cobb-Douglas technologies, in the long run and in the short period "
-               "with a fixed quantity of Y.\n\n"
+            tr("Production Lab is teaching software on the neoclassical theory of production, "
+               "used in classes of microeconomics: it draws the isoquant of a level of production "
+               "and the isocost line of the cheapest way to produce it, for perfect substitutes, "
+               "fixed proportions and Cobb-Douglas technologies, in the long run and in the short "
+               "period with a fixed quantity of Y.\n\n"
                "Written by the Production Lab developers, 2026. Version %1.")
                     .arg(QStringLiteral(PRODUCTION_LAB_VERSION)),
             QMessageBox::Ok, this);
