@@ -93,17 +93,25 @@ void StatusLine::fitMessage()
             breakableText(shown, metrics, areaWidth - barWidth - margins.left() - margins.right()));
     const int least = qRound(designHeight * zoomFactor()) - barMargin;
     const int most = mostLines * metrics.lineSpacing() + margins.top() + margins.bottom();
-    // A label is at least as wide as its minimum width for heightForWidth.
-    statusMessage->setFixedWidth(areaWidth);
-    int labelHeight = std::max(least, statusMessage->heightForWidth(areaWidth));
+    // The text measured as the label lays it out (its own heightForWidth would count the
+    // label's present fixed height).
+    const auto heightAt = [&](int labelWidth) {
+        const QRect room(0, 0, labelWidth - margins.left() - margins.right(), 1 << 24);
+        return metrics.boundingRect(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                                    statusMessage->text())
+                       .height()
+                + margins.top() + margins.bottom();
+    };
+    int labelWidth = areaWidth;
+    int labelHeight = std::max(least, heightAt(labelWidth));
     if (labelHeight > most) { // the rest of the message scrolls into view
-        statusMessage->setFixedWidth(areaWidth - barWidth);
-        labelHeight = statusMessage->heightForWidth(areaWidth - barWidth);
+        labelWidth = areaWidth - barWidth;
+        labelHeight = heightAt(labelWidth);
     }
     const int areaHeight = std::min(labelHeight, std::max(least, most));
     if (height() != areaHeight + barMargin)
         setFixedHeight(areaHeight + barMargin);
     scroller->setFixedSize(areaWidth, areaHeight);
-    statusMessage->setFixedHeight(labelHeight);
+    statusMessage->setFixedSize(labelWidth, labelHeight);
     scroller->verticalScrollBar()->setValue(0);
 }
