@@ -46,6 +46,8 @@ private slots:
     void faultKeepsWhatWasWritten();
     void anyTextInAnyBox_data();
     void anyTextInAnyBox();
+    void resultListKeepsTheCaptionExactly_data();
+    void resultListKeepsTheCaptionExactly();
     void resultListScrollsToTheNewestLineAndCopies();
     void shortPeriodToggleTwiceReturnsToStart();
     void helpCommandsOpenTheShippedPages();
@@ -465,6 +467,33 @@ void TestMainWindow::anyTextInAnyBox()
     QVERIFY(results().size() < 100000);
     QVERIFY(!results().contains(QChar::ReplacementCharacter));
     QCOMPARE(chart().size(), QSize(133, 133) * chart().devicePixelRatio());
+}
+
+void TestMainWindow::resultListKeepsTheCaptionExactly_data()
+{
+    QTest::addColumn<QStringList>("pieces"); // appended in turn
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("nothing") << QStringList() << QString();
+    QTest::newRow("two lines") << QStringList{ "a\r", "b\r" } << "a\nb";
+    QTest::newRow("a line in pieces") << QStringList{ "a", "b\r", "c" } << "ab\nc";
+    QTest::newRow("a return alone") << QStringList{ "a", "\r", "b\r" } << "a\nb";
+    QTest::newRow("an empty line") << QStringList{ "a\r\r", "b\r" } << "a\n\nb";
+    QTest::newRow("returns only") << QStringList{ "\r\r" } << "\n";
+}
+
+// Each carriage return ends a line of the list, the last one adding no empty line, and the
+// caption comes back exactly as it was appended.
+void TestMainWindow::resultListKeepsTheCaptionExactly()
+{
+    QFETCH(QStringList, pieces);
+    QFETCH(QString, shown);
+    std::unique_ptr<QPlainTextEdit> list(makeResultsView(QStringLiteral("list"), nullptr));
+    for (const QString &piece : pieces)
+        appendToResults(list.get(), piece);
+    QCOMPARE(list->toPlainText(), shown);
+    QCOMPARE(resultsCaption(list.get()), pieces.join(QString()));
+    setResults(list.get(), pieces.join(QString()));
+    QCOMPARE(list->toPlainText(), shown);
 }
 
 void TestMainWindow::resultListScrollsToTheNewestLineAndCopies()
