@@ -1,6 +1,7 @@
 // The floor of the program's start-up: the toolkit alone building a main window with as many
 // controls and menus as the program's, each of the same kind, caption and place, and the two
-// parameter windows with their controls, hidden. Nothing is connected, measured or computed.
+// parameter windows with their controls, hidden, as its children. Nothing is connected, measured
+// or computed.
 #include <QApplication>
 #include <QFont>
 #include <QGroupBox>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -16,7 +18,7 @@
 
 namespace {
 
-enum class Kind { Label, Text, Button, Frame, Option, Chart };
+enum class Kind { Label, Text, Button, Frame, Option, Chart, List };
 
 struct Control
 {
@@ -53,6 +55,9 @@ void build(QWidget *client, const std::initializer_list<Control> &controls)
             break;
         case Kind::Chart:
             w = new QWidget(parent);
+            break;
+        case Kind::List:
+            w = new QPlainTextEdit(parent);
             break;
         }
         w->setGeometry(c.left / 15, c.top / 15, c.width / 15, c.height / 15);
@@ -106,7 +111,7 @@ int main(int argc, char *argv[])
                     "these "
                     "quantities:",
                     3900, 120, 4515, 465, -1, true },
-                  { Kind::Label, "", 2880, 660, 6675, 1935, -1 },
+                  { Kind::List, "", 2880, 660, 6720, 1935, -1 },
                   { Kind::Label, "", 480, 2820, 3615, 255, -1 },
                   { Kind::Label, "", 4860, 2820, 3675, 375, -1 },
           });
@@ -144,7 +149,7 @@ int main(int argc, char *argv[])
     form1.statusBar()->addWidget(status, 1);
 
     // The two parameter windows, created hidden after the main window's controls.
-    QWidget form5(nullptr, Qt::Window);
+    QWidget form5(&form1, Qt::Window);
     form5.setWindowTitle(QStringLiteral("General parametres"));
     QWidget *area5 = client(&form5, 8100, 4200);
     build(area5,
@@ -154,7 +159,7 @@ int main(int argc, char *argv[])
                   { Kind::Option, "Slow computer", 405, 855, 1860, 330, 0 },
                   { Kind::Button, "OK - Activate the changes", 4905, 2745, 2760, 780, -1 },
           });
-    QMainWindow form4;
+    QMainWindow form4(&form1, Qt::Window);
     form4.setWindowTitle(QStringLiteral("Parametres of the isoquants"));
     form4.menuBar()->addAction(QStringLiteral("&Activate the changes"));
     QWidget *area4 = client(&form4, 8490, 6000);

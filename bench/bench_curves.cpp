@@ -1,9 +1,10 @@
 #include "comparison.h"
 #include "session.h"
 
-#include "ui/curveplot.h"
-#include "ui/curveswindow.h"
-#include "ui/mainwindow.h"
+#include "ui/chart/curveplot.h"
+#include "ui/windows/curveswindow.h"
+#include "ui/windows/mainwindow.h"
+#include "ui/windows/viewsettings.h"
 
 #include "analysis/curvecharts.h"
 #include "analysis/curves.h"
@@ -45,7 +46,7 @@ Shown show(const benchmark::State &state)
         if (!QTest::qWaitForWindowExposed(form1.get()))
             qFatal("the main window was never exposed");
     }
-    form1->setZoomPercent(static_cast<int>(state.range(2)));
+    form1->viewSettings()->setZoomPercent(static_cast<int>(state.range(2)));
     QAction *shortPeriod = form1->findChild<QAction *>(QStringLiteral("mnushort"));
     if (shortPeriod->isChecked() != (state.range(1) == 1))
         shortPeriod->trigger();
@@ -128,7 +129,7 @@ double worstSamplingError(const analysis::CurveCharts &charts, const Shown &show
     double worst = 0;
     for (const analysis::CurveChart &chart : charts.charts) {
         // The chart's size at 400 %, whatever the zoom it is shown at.
-        const double at400 = 4 * 100.0 / form1->zoomPercent();
+        const double at400 = 4 * 100.0 / form1->viewSettings()->zoomPercent();
         const double sx = at400 * shown.picture1->width() / chart.horizontal.max;
         const double sy = at400 * shown.picture1->height() / chart.vertical.max;
         for (const analysis::Curve &curve : chart.curves) {

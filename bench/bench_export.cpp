@@ -1,15 +1,16 @@
 #include "comparison.h"
 
-#include "ui/chartexport.h"
-#include "ui/exportcommands.h"
-#include "ui/mainwindow.h"
-#include "ui/resultlist.h"
+#include "ui/chart/chartexport.h"
+#include "ui/results/exportcommands.h"
+#include "ui/windows/mainwindow.h"
+#include "ui/results/resultsview.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,9 +39,9 @@ void drawDifferentIsoquants()
         level->setText(QString::number(1000 + 50 * i));
         QTest::mouseClick(draw, Qt::LeftButton);
     }
-    const auto *list = form1->findChild<ResultList *>(QStringLiteral("Label4"));
-    if (list->caption().count(u'\r') != draws)
-        qFatal("%d Draws listed %lld results", draws, qlonglong(list->caption().count(u'\r')));
+    const auto *list = form1->findChild<QPlainTextEdit *>(QStringLiteral("Label4"));
+    if (resultsCaption(list).count(u'\r') != draws)
+        qFatal("%d Draws listed %lld results", draws, qlonglong(resultsCaption(list).count(u'\r')));
 }
 
 QString pathFor(ChartFormat format)

@@ -202,7 +202,7 @@ int main(int argc, char **argv)
         std::printf("\n");
     }
     bool allMet = true;
-    verdict("start-up time", probes[0].wallMs, probes[1].wallMs, 1.15, "ms", allMet);
+    verdict("start-up time", probes[0].wallMs, probes[1].wallMs, 1.10, "ms", allMet);
     verdict("RSS after start-up", probes[0].firstPaintMib, probes[1].firstPaintMib, 1.10, "MiB",
             allMet);
     verdict("peak RSS", probes[0].peakMib, probes[1].peakMib, 1.10, "MiB", allMet);

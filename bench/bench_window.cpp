@@ -2,7 +2,7 @@
 #include "session.h"
 #include "vectorstate.h"
 
-#include "ui/plotsurface.h"
+#include "ui/chart/plotsurface.h"
 
 #include "analysis/draw.h"
 

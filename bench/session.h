@@ -1,11 +1,13 @@
 #pragma once
 
-#include "ui/mainwindow.h"
-#include "ui/plotsurface.h"
-#include "ui/resultlist.h"
+#include "ui/windows/mainwindow.h"
+#include "ui/windows/viewsettings.h"
+#include "ui/chart/plotsurface.h"
+#include "ui/results/resultsview.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -39,7 +41,7 @@ public:
         chart = form1.findChild<PlotSurface *>(QStringLiteral("Picture1"));
         chart->installEventFilter(&chartPaints);
         level = form1.findChild<QLineEdit *>(QStringLiteral("Text1"));
-        list = form1.findChild<ResultList *>(QStringLiteral("Label4"));
+        list = form1.findChild<QPlainTextEdit *>(QStringLiteral("Label4"));
         list->viewport()->installEventFilter(&listPaints);
         settle();
     }
@@ -85,7 +87,7 @@ public:
     void zoomAndRepaint(int percent)
     {
         const int before = chartPaints.paints;
-        form1.setZoomPercent(percent);
+        form1.viewSettings()->setZoomPercent(percent);
         while (chartPaints.paints == before)
             QCoreApplication::processEvents();
     }
@@ -106,7 +108,7 @@ public:
     /// Clear: a benchmark whose Draws did nothing would measure nothing.
     void verify() const
     {
-        const auto lines = list->caption().count(u'\r');
+        const auto lines = resultsCaption(list).count(u'\r');
         if (lines != results)
             qFatal("%lld Draws listed %lld results", results, static_cast<long long>(lines));
     }
@@ -123,7 +125,7 @@ private:
     QPushButton *clear = nullptr;
     QLineEdit *level = nullptr;
     PlotSurface *chart = nullptr;
-    ResultList *list = nullptr;
+    QPlainTextEdit *list = nullptr;
     PaintCounter chartPaints, listPaints;
     long long results = 0;
 };

@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config file
-    qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-svg-dev libgl-dev clang-format
+    qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-svg-dev qt6-l10n-tools libgl-dev
+    clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev libfuzzer-14-dev
     xvfb xauth xdotool fonts-dejavu-core

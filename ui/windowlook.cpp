@@ -1,7 +1,5 @@
 #include "windowlook.h"
 
-#include "plotsurface.h"
-
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
@@ -84,8 +82,6 @@ void zoomWindow(QWidget *root, double factor)
     for (QWidget *control : root->findChildren<QWidget *>()) {
         if (const QVariant place = control->property(designGeometry); place.isValid())
             control->setGeometry(scaled(place.toRect(), factor));
-        if (auto *chart = qobject_cast<PlotSurface *>(control))
-            chart->setScaleFactor(factor);
     }
     if (auto *window = qobject_cast<QMainWindow *>(root->window())) {
         const QFont menus = menuFont(factor);
@@ -232,4 +228,11 @@ void setZoomFactor(double factor)
     std::erase_if(roots, [](const QPointer<QWidget> &root) { return root.isNull(); });
     for (const QPointer<QWidget> &root : roots)
         zoomWindow(root, factor);
+    emit zoomNotifier()->zoomChanged(factor);
+}
+
+ZoomNotifier *zoomNotifier()
+{
+    static ZoomNotifier notifier;
+    return &notifier;
 }

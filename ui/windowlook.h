@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QRect>
 
 QT_BEGIN_NAMESPACE
@@ -50,5 +51,18 @@ void finishLayout(QWidget *root);
 double zoomFactor();
 
 /// Scales every window laid out by finishLayout, as one piece: the controls' places and sizes,
-/// the windows' fixed sizes, the fonts (menus included) and the charts' pens.
+/// the windows' fixed sizes and the fonts (menus included); then tells zoomNotifier().
 void setZoomFactor(double factor);
+
+/// Tells what follows the zoom beyond places, sizes and fonts (a chart's pens, a status line's
+/// height) that every window has been scaled to a new zoom.
+class ZoomNotifier : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void zoomChanged(double factor);
+};
+
+/// The program's one zoom notifier.
+ZoomNotifier *zoomNotifier();

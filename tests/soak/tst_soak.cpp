@@ -1,11 +1,11 @@
 #include "analysis/draw.h"
 #include "analysis/technologies.h"
 #include "fuzz/checks/captions.h"
-#include "ui/generalparameterswindow.h"
-#include "ui/isoquantparameterswindow.h"
-#include "ui/mainwindow.h"
-#include "ui/plotsurface.h"
-#include "ui/resultlist.h"
+#include "ui/windows/generalparameterswindow.h"
+#include "ui/windows/isoquantparameterswindow.h"
+#include "ui/windows/mainwindow.h"
+#include "ui/chart/plotsurface.h"
+#include "ui/results/resultsview.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -356,7 +356,7 @@ QString SoakMainWindow::stateProblem() const
         }
         return false;
     };
-    const QString list = control<ResultList>("Label4")->caption();
+    const QString list = resultsCaption(control<QPlainTextEdit>("Label4"));
     if (list != resultList)
         return QStringLiteral("Label4 differs from the lines the Draws appended");
     qsizetype start = 0;

@@ -1,7 +1,8 @@
-#include "ui/chartexport.h"
-#include "ui/curveswindow.h"
-#include "ui/isoquantparameterswindow.h"
-#include "ui/mainwindow.h"
+#include "ui/chart/chartexport.h"
+#include "ui/windows/curveswindow.h"
+#include "ui/windows/isoquantparameterswindow.h"
+#include "ui/windows/mainwindow.h"
+#include "ui/windows/viewsettings.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -96,9 +97,9 @@ void TestCurvesWindows::opensFollowsTheInputsAndNamesABoxOutOfRange()
 
     // It zooms with the other windows, and exports its charts with the curves' blue in them.
     const QSize designed = picture1->size();
-    form1.setZoomPercent(200);
+    form1.viewSettings()->setZoomPercent(200);
     QCOMPARE(picture1->size(), designed * 2);
-    form1.setZoomPercent(100);
+    form1.viewSettings()->setZoomPercent(100);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("curves.png"));
     QCOMPARE(exportChart(window->chartPicture(), path, ChartFormat::Png), QString());

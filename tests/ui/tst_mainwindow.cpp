@@ -1,9 +1,10 @@
 #include "analysis/technologies.h"
-#include "ui/generalparameterswindow.h"
-#include "ui/isoquantparameterswindow.h"
-#include "ui/mainwindow.h"
-#include "ui/plotsurface.h"
-#include "ui/resultlist.h"
+#include "ui/windows/curveswindow.h"
+#include "ui/windows/generalparameterswindow.h"
+#include "ui/windows/isoquantparameterswindow.h"
+#include "ui/windows/mainwindow.h"
+#include "ui/chart/plotsurface.h"
+#include "ui/results/resultsview.h"
 #include "uitest.h"
 
 #include <QtTest>
@@ -45,6 +46,8 @@ private slots:
     void faultKeepsWhatWasWritten();
     void anyTextInAnyBox_data();
     void anyTextInAnyBox();
+    void resultListKeepsTheCaptionExactly_data();
+    void resultListKeepsTheCaptionExactly();
     void resultListScrollsToTheNewestLineAndCopies();
     void shortPeriodToggleTwiceReturnsToStart();
     void helpCommandsOpenTheShippedPages();
@@ -67,7 +70,7 @@ private:
     }
     QString caption(const char *label) const { return control<QLabel>(label)->text(); }
     QImage chart() const { return control<PlotSurface>("Picture1")->image(); }
-    QString results() const { return control<ResultList>("Label4")->caption(); }
+    QString results() const { return resultsCaption(control<QPlainTextEdit>("Label4")); }
     QAction *action(const char *name) const { return control<QAction>(name); }
     /// What a user sees of the inputs and results, to compare before and after a command.
     QStringList visibleState() const;
@@ -123,6 +126,7 @@ void TestMainWindow::startState()
     QVERIFY(blank(chart()));
     QVERIFY(!form1->isoquantParameters()->isVisible());
     QVERIFY(!form1->generalParameters()->isVisible());
+    QVERIFY(!form1->findChild<CurvesWindow *>()); // made at first use
     QVERIFY(control<PlotSurface>("Picture1")->retainsDrawing());
     QVERIFY(!form1->windowIcon().isNull());
     QCOMPARE(form1->centralWidget()->size(), QSize(640, 414));
@@ -201,15 +205,15 @@ void TestMainWindow::tabOrderAndNoDefaultButton()
         }
         return order;
     };
-    QCOMPARE(tabThrough(7),
+    QCOMPARE(tabThrough(8),
              (QStringList{ "Text1", "Text2", "Text3", "Picture1", "Command1", "Command2",
-                           "Option1_3", "Text1" }));
+                           "Option1_3", "Label4", "Text1" }));
 
     // The group is one stop, entered at the selected technology; Text4 follows when shown.
     choose(1);
     action("mnushort")->trigger();
     control<QLineEdit>("Text1")->setFocus();
-    QCOMPARE(tabThrough(8).mid(6), (QStringList{ "Option1_1", "Text4", "Text1" }));
+    QCOMPARE(tabThrough(9).mid(6), (QStringList{ "Option1_1", "Label4", "Text4", "Text1" }));
 
     // Enter in a text box presses no button.
     control<QLineEdit>("Text1")->setFocus();
@@ -372,7 +376,11 @@ void TestMainWindow::accumulationAndClear()
              QStringLiteral(" X = 4511. Y = 1158.16 at price of X=6 and of Y =10. Cost = 38647.57\r"
                             " X = 3000. Y = 3000. at price of X=6 and of Y =10. Cost = 48000.\r"
                             " X = 500. Y = 2500. at price of X=6 and of Y =10. Cost = 28000.\r"));
-    QCOMPARE(control<ResultList>("Label4")->lineCount(), 3);
+    // The list shows one line per result, exactly as written.
+    QCOMPARE(control<QPlainTextEdit>("Label4")->toPlainText(),
+             QStringLiteral(" X = 4511. Y = 1158.16 at price of X=6 and of Y =10. Cost = 38647.57\n"
+                            " X = 3000. Y = 3000. at price of X=6 and of Y =10. Cost = 48000.\n"
+                            " X = 500. Y = 2500. at price of X=6 and of Y =10. Cost = 28000."));
     QImage image = chart();
     QVERIFY(inkNear(image, 4.511, 1.158)); // first Draw's curve
     QVERIFY(inkNear(image, 3, 6)); // second Draw's L
@@ -380,7 +388,7 @@ void TestMainWindow::accumulationAndClear()
 
     QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
     QVERIFY(results().isEmpty());
-    QCOMPARE(control<ResultList>("Label4")->text(), QString());
+    QCOMPARE(control<QPlainTextEdit>("Label4")->toPlainText(), QString());
     QVERIFY(caption("Label6").isEmpty());
     QVERIFY(caption("Label8").isEmpty());
     QVERIFY(!control<QLabel>("Label5")->isVisible());
@@ -461,20 +469,66 @@ void TestMainWindow::anyTextInAnyBox()
     QCOMPARE(chart().size(), QSize(133, 133) * chart().devicePixelRatio());
 }
 
+void TestMainWindow::resultListKeepsTheCaptionExactly_data()
+{
+    QTest::addColumn<QStringList>("pieces"); // appended in turn
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("nothing") << QStringList() << QString();
+    QTest::newRow("two lines") << QStringList{ "a\r", "b\r" } << "a\nb";
+    QTest::newRow("a line in pieces") << QStringList{ "a", "b\r", "c" } << "ab\nc";
+    QTest::newRow("a return alone") << QStringList{ "a", "\r", "b\r" } << "a\nb";
+    QTest::newRow("an empty line") << QStringList{ "a\r\r", "b\r" } << "a\n\nb";
+    QTest::newRow("returns only") << QStringList{ "\r\r" } << "\n";
+}
+
+// Each carriage return ends a line of the list, the last one adding no empty line, and the
+// caption comes back exactly as it was appended.
+void TestMainWindow::resultListKeepsTheCaptionExactly()
+{
+    QFETCH(QStringList, pieces);
+    QFETCH(QString, shown);
+    std::unique_ptr<QPlainTextEdit> list(makeResultsView(QStringLiteral("list"), nullptr));
+    for (const QString &piece : pieces)
+        appendToResults(list.get(), piece);
+    QCOMPARE(list->toPlainText(), shown);
+    QCOMPARE(resultsCaption(list.get()), pieces.join(QString()));
+    setResults(list.get(), pieces.join(QString()));
+    QCOMPARE(list->toPlainText(), shown);
+}
+
 void TestMainWindow::resultListScrollsToTheNewestLineAndCopies()
 {
-    ResultList *label4 = control<ResultList>("Label4");
+    auto *label4 = control<QPlainTextEdit>("Label4");
     for (int i = 0; i < 40; ++i)
         draw();
     QCOMPARE(results().count(u'\r'), 40);
-    QCOMPARE(label4->lineCount(), 40); // the last carriage return adds no empty line
+    QCOMPARE(label4->blockCount(), 40); // the last carriage return adds no empty line
     QScrollBar *scroll = label4->verticalScrollBar();
     QVERIFY(scroll->maximum() > 0);
     QCOMPARE(scroll->value(), scroll->maximum());
+    const QRect newest = label4->cursorRect(QTextCursor(label4->document()->lastBlock()));
+    QVERIFY(label4->viewport()->rect().contains(newest));
 
-    label4->selectAll();
-    label4->copy();
-    QCOMPARE(QGuiApplication::clipboard()->text().count(u'\n'), 39);
+    // A tie writes its line in two pieces: they make one line.
+    control<QLineEdit>("Text3")->setText(QStringLiteral("6"));
+    choose(1);
+    draw();
+    QCOMPARE(label4->blockCount(), 41);
+    QCOMPARE(label4->document()->lastBlock().text(),
+             QStringLiteral(" One of the many optimum points is  X = 0. Y = 3000. at price of X=6 "
+                            "and of Y =6. Cost = 18000."));
+    QCOMPARE(scroll->value(), scroll->maximum());
+
+    // The keyboard selects, as the mouse does, and copies.
+    label4->setFocus();
+    QTest::keyClick(label4, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(label4, Qt::Key_End, Qt::ShiftModifier);
+    QCOMPARE(
+            label4->textCursor().selectedText(),
+            QStringLiteral(" X = 4511. Y = 1158.16 at price of X=6 and of Y =10. Cost = 38647.57"));
+    QTest::keyClick(label4, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(label4, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text().count(u'\n'), 40);
     QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral(" X = 4511.")));
 }
 
@@ -593,11 +647,21 @@ void TestMainWindow::exitClosesEveryWindow()
 {
     action("mnupreferences")->trigger();
     action("mnugenparam")->trigger();
+    action("mnucostcurves")->trigger();
     QVERIFY(form1->isoquantParameters()->isVisible());
-    action("mnuexit")->trigger();
+    // The other windows shown do not keep the program running, and end with the main window.
+    QTimer::singleShot(0, action("mnuexit"), &QAction::trigger);
+    QTimer runningOn;
+    runningOn.callOnTimeout(qApp, [] { QCoreApplication::exit(1); });
+    runningOn.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
+    runningOn.stop();
     QVERIFY(!form1->isVisible());
-    QVERIFY(!form1->isoquantParameters()->isVisible());
-    QVERIFY(!form1->generalParameters()->isVisible());
+    const QList<QPointer<QWidget>> others{ form1->isoquantParameters(), form1->generalParameters(),
+                                           form1->costCurves() };
+    form1.reset();
+    for (const QPointer<QWidget> &window : others)
+        QVERIFY(window.isNull());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,9 +1,9 @@
 #include "analysis/technologies.h"
-#include "ui/generalparameterswindow.h"
-#include "ui/isoquantparameterswindow.h"
-#include "ui/mainwindow.h"
-#include "ui/plotsurface.h"
-#include "ui/resultlist.h"
+#include "ui/windows/generalparameterswindow.h"
+#include "ui/windows/isoquantparameterswindow.h"
+#include "ui/windows/mainwindow.h"
+#include "ui/chart/plotsurface.h"
+#include "ui/results/resultsview.h"
 #include "uitest.h"
 
 #include <QtTest>
@@ -228,15 +228,14 @@ void TestParameterWindows::editIsUsedByTheNextDrawWithoutActivating()
     type(parameter("Text1"), QStringLiteral("2"));
     QVERIFY(form4->isVisible());
     draw();
-    QCOMPARE(control<ResultList>(form1.get(), "Label4")->caption(),
+    QCOMPARE(resultsCaption(control<QPlainTextEdit>(form1.get(), "Label4")),
              QStringLiteral(" X = 1500. Y = 0. at price of X=6 and of Y =10. Cost = 9000.\r"));
 
     // Hidden, the window is read all the same.
     control<QAction>(form4, "mnuexit4")->trigger();
     parameter("Text1")->setText(QStringLiteral("3"));
     draw();
-    QVERIFY(control<ResultList>(form1.get(), "Label4")
-                    ->caption()
+    QVERIFY(resultsCaption(control<QPlainTextEdit>(form1.get(), "Label4"))
                     .endsWith(QStringLiteral(
                             " X = 1000. Y = 0. at price of X=6 and of Y =10. Cost = 6000.\r")));
 }
@@ -282,7 +281,7 @@ void TestParameterWindows::slowComputerClearsEverythingFastLeavesIt()
 {
     QFETCH(bool, slow);
     PlotSurface *chart = control<PlotSurface>(form1.get(), "Picture1");
-    ResultList *label4 = control<ResultList>(form1.get(), "Label4");
+    QPlainTextEdit *label4 = control<QPlainTextEdit>(form1.get(), "Label4");
     QLabel *label5 = control<QLabel>(form1.get(), "Label5");
     // "Slow computer" clears even when it is already the category: two rounds.
     for (int round = 0; round < 2; ++round) {
@@ -295,12 +294,12 @@ void TestParameterWindows::slowComputerClearsEverythingFastLeavesIt()
         QVERIFY(!form5->isVisible());
         QCOMPARE(chart->retainsDrawing(), !slow);
         QCOMPARE(blank(chart->image()), slow);
-        QCOMPARE(label4->caption().isEmpty(), slow);
+        QCOMPARE(resultsCaption(label4).isEmpty(), slow);
         QCOMPARE(control<QLabel>(form1.get(), "Label6")->text().isEmpty(), slow);
         QCOMPARE(control<QLabel>(form1.get(), "Label8")->text().isEmpty(), slow);
         QCOMPARE(label5->isVisible(), !slow);
     }
-    QCOMPARE(label4->caption().count(u'\r'), slow ? 0 : 2);
+    QCOMPARE(resultsCaption(label4).count(u'\r'), slow ? 0 : 2);
 }
 
 void TestParameterWindows::generalShowsTheCategoryChosenLast()

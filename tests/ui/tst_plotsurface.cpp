@@ -1,4 +1,4 @@
-#include "ui/plotsurface.h"
+#include "ui/chart/plotsurface.h"
 #include "uitest.h"
 
 #include <QtTest>

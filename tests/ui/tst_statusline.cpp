@@ -1,10 +1,11 @@
 #include "uitest.h"
 
-#include "ui/generalparameterswindow.h"
-#include "ui/isoquantparameterswindow.h"
-#include "ui/mainwindow.h"
-#include "ui/plotsurface.h"
-#include "ui/resultlist.h"
+#include "ui/windows/generalparameterswindow.h"
+#include "ui/windows/isoquantparameterswindow.h"
+#include "ui/windows/mainwindow.h"
+#include "ui/chart/plotsurface.h"
+#include "ui/results/resultsview.h"
+#include "ui/windows/viewsettings.h"
 
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtTest>
@@ -26,6 +27,8 @@ private slots:
 
     void saysWhatHappened_data();
     void saysWhatHappened();
+    void wholeMessageAtEveryZoom_data();
+    void wholeMessageAtEveryZoom();
     void everyInteractiveElementHasARoleAndAName();
     void keyboardAlone();
     void darkPaletteKeepsTheContrast();
@@ -138,6 +141,59 @@ void TestStatusLine::saysWhatHappened()
     QCOMPARE(chart->accessibleDescription(), QStringLiteral("The chart is empty."));
 }
 
+void TestStatusLine::wholeMessageAtEveryZoom_data()
+{
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<QString>("priceX");
+    QTest::addColumn<bool>("scrolls");
+    // Three warnings: two boxes read in part, and a level beyond the scan.
+    QTest::newRow("three warnings") << "20000"
+                                    << "6 apples" << false;
+    // A box holding a word longer than the line, in a message longer than the line's room.
+    QTest::newRow("a very long text") << QString(3000, u'9') << "6" << true;
+}
+
+// The message is never cut, whatever its length and the zoom, set before or after it: the line
+// grows with the window, and past its room the message scrolls; a word longer than a line wraps.
+void TestStatusLine::wholeMessageAtEveryZoom()
+{
+    QFETCH(QString, level);
+    QFETCH(QString, priceX);
+    QFETCH(bool, scrolls);
+    auto *message = control<QLabel>("StatusMessage");
+    auto *scroller = control<QScrollArea>("StatusScroll");
+    QList<int> threeLines;
+    for (const int zoom : { 100, 400, 100 }) {
+        form1->viewSettings()->setZoomPercent(zoom);
+        threeLines << form1->statusBar()->height();
+    }
+    type("Text1", level);
+    type("Text2", priceX);
+    type("Text3", QStringLiteral("10 pears"));
+    click("Command1");
+    for (const int zoom : { 100, 400, 100 }) {
+        form1->viewSettings()->setZoomPercent(zoom);
+        QCoreApplication::processEvents();
+        const QString at = QStringLiteral("at %1 %").arg(zoom);
+        const QRect text = message->contentsRect();
+        QVERIFY2(form1->statusBar()->height() > threeLines.takeFirst(), qPrintable(at));
+        QVERIFY2(message->heightForWidth(message->width()) <= message->height(), qPrintable(at));
+        QVERIFY2(message->fontMetrics()
+                                 .boundingRect(QRect(0, 0, text.width(), 100000), Qt::TextWordWrap,
+                                               message->text())
+                                 .width()
+                         <= text.width(),
+                 qPrintable(at));
+        QCOMPARE(scroller->verticalScrollBar()->isVisible(), scrolls);
+        QCOMPARE(scroller->verticalScrollBar()->maximum(),
+                 std::max(0, message->height() - scroller->viewport()->height()));
+        // No more room than the message needs.
+        QCOMPARE(scroller->viewport()->height(), scrolls ? scroller->height() : message->height());
+        QVERIFY(form1->rect().contains(form1->statusBar()->geometry()));
+    }
+    QVERIFY(message->accessibleName().contains(level)); // heard whole, without break marks
+}
+
 void TestStatusLine::everyInteractiveElementHasARoleAndAName()
 {
     static const QList<QAccessible::Role> controls{
@@ -189,8 +245,8 @@ void TestStatusLine::keyboardAlone()
     key(Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(focused(), QStringLiteral("Command1"));
     key(Qt::Key_Space);
-    QVERIFY(control<ResultList>("Label4")->caption().startsWith(
-            QStringLiteral(" X = 2000. Y = 2000.")));
+    QVERIFY(resultsCaption(control<QPlainTextEdit>("Label4"))
+                    .startsWith(QStringLiteral(" X = 2000. Y = 2000.")));
 
     key(Qt::Key_I, Qt::AltModifier); // &Issues
     QTRY_VERIFY(QApplication::activePopupWidget());
@@ -214,7 +270,7 @@ void TestStatusLine::keyboardAlone()
     key(Qt::Key_Tab);
     QCOMPARE(focused(), QStringLiteral("Command2"));
     key(Qt::Key_Space); // Clear
-    QCOMPARE(control<ResultList>("Label4")->caption(), QString());
+    QCOMPARE(resultsCaption(control<QPlainTextEdit>("Label4")), QString());
 }
 
 /// The highest contrast ratio of any pixel of `image` against `background`.
@@ -258,8 +314,8 @@ void TestStatusLine::darkPaletteKeepsTheContrast()
     const QImage drawing = control<PlotSurface>("Picture1")->image();
     QVERIFY(bestContrast(drawing, drawing.pixelColor(drawing.width() - 1, 0)) >= 3);
     const QColor window = form1->palette().color(QPalette::Window);
-    for (const char *label : { "Label1", "Label5", "Label6", "StatusMessage" })
-        QVERIFY2(bestContrast(control<QLabel>(label)->grab().toImage(), window) >= 4.5, label);
+    for (const char *label : { "Label1", "Label4", "Label5", "Label6", "StatusMessage" })
+        QVERIFY2(bestContrast(control<QWidget>(label)->grab().toImage(), window) >= 4.5, label);
 }
 
 QTEST_MAIN(TestStatusLine)

@@ -101,8 +101,10 @@ void paintFrame(QPainter &painter, const QRectF &chart, const QRectF &userCorner
     };
     if (look.axisLetters) {
         // Where the window's own letter labels stand.
-        text(-315, 150, 195, 315, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Y"));
-        text(1725, 2190, 255, 255, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("X"));
+        text(-315, 150, 195, 315, Qt::AlignLeft | Qt::AlignTop,
+             QCoreApplication::translate("PlotSurface", "Y"));
+        text(1725, 2190, 255, 255, Qt::AlignLeft | Qt::AlignTop,
+             QCoreApplication::translate("PlotSurface", "X"));
     }
     if (!look.scale || userCorners.width() == 0 || userCorners.height() == 0)
         return;

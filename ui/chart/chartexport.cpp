@@ -1,5 +1,6 @@
 #include "chartexport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
@@ -35,7 +36,8 @@ QString writePng(const ChartPicture &picture, QIODevice &device)
     const Geometry geometry = imageGeometry(picture.size);
     QImage image(geometry.pixels, QImage::Format_RGB32);
     if (image.isNull())
-        return QObject::tr("There is not enough memory for an image of %1 x %2 pixels.")
+        return QCoreApplication::translate(
+                       "ChartExport", "There is not enough memory for an image of %1 x %2 pixels.")
                 .arg(geometry.pixels.width())
                 .arg(geometry.pixels.height());
     image.fill(Qt::white);
@@ -61,10 +63,10 @@ QString writeSvg(const ChartPicture &picture, QIODevice &device)
     svg.setSize(geometry.pixels);
     svg.setViewBox(QRect(QPoint(0, 0), geometry.pixels));
     svg.setResolution(qRound(geometry.pixels.width() * mmPerInch / documentWidthMm));
-    svg.setTitle(QObject::tr("Isoquants and isocost lines"));
+    svg.setTitle(QCoreApplication::translate("ChartExport", "Isoquants and isocost lines"));
     QPainter painter;
     if (!painter.begin(&svg))
-        return QObject::tr("The drawing could not be started.");
+        return QCoreApplication::translate("ChartExport", "The drawing could not be started.");
     picture.paint(painter, QRectF(QPointF(0, 0), geometry.pixels), geometry.penScale);
     painter.end();
     return QString();
@@ -74,13 +76,13 @@ QString writePdf(const ChartPicture &picture, QIODevice &device)
 {
     const qreal heightMm = documentWidthMm * picture.size.height() / picture.size.width();
     QPdfWriter pdf(&device);
-    pdf.setTitle(QObject::tr("Isoquants and isocost lines"));
+    pdf.setTitle(QCoreApplication::translate("ChartExport", "Isoquants and isocost lines"));
     pdf.setPageSize(QPageSize(QSizeF(documentWidthMm, heightMm), QPageSize::Millimeter, QString(),
                               QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter;
     if (!painter.begin(&pdf))
-        return QObject::tr("The document could not be started.");
+        return QCoreApplication::translate("ChartExport", "The document could not be started.");
     const QRectF page(QPointF(0, 0), QSizeF(pdf.width(), pdf.height()));
     picture.paint(painter, page, page.width() / picture.size.width());
     painter.end();
@@ -126,8 +128,9 @@ std::optional<ChartFormat> chartFormatOfPath(const QString &path)
 
 QStringList chartFormatFilters()
 {
-    return { QObject::tr("PNG image (*.png)"), QObject::tr("SVG drawing (*.svg)"),
-             QObject::tr("PDF document (*.pdf)") };
+    return { QCoreApplication::translate("ChartExport", "PNG image (*.png)"),
+             QCoreApplication::translate("ChartExport", "SVG drawing (*.svg)"),
+             QCoreApplication::translate("ChartExport", "PDF document (*.pdf)") };
 }
 
 int chartImageScale(const QSizeF &pictureSize)

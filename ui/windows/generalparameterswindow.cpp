@@ -1,6 +1,6 @@
 #include "generalparameterswindow.h"
 
-#include "windowlook.h"
+#include "ui/windowlook.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "analysis/draw.h"
-#include "resulttable.h"
+#include "ui/results/resulttable.h"
+
+#include <QString>
 
 #include <cstdint>
 #include <vector>
@@ -10,8 +12,8 @@ QT_BEGIN_NAMESPACE
 class QLocale;
 QT_END_NAMESPACE
 
-/// The Draws since the last Clear that wrote a result line, as the core recorded them, for
-/// export, copy and print.
+/// The Draws since the last Clear that wrote a result line, as the core recorded them and with
+/// the text each wrote into the results list, for export, copy and print.
 class ResultLog
 {
 public:
@@ -26,8 +28,11 @@ public:
     int drawNumber(std::size_t index) const { return entries[index].draw; }
     const analysis::ResultRecord &row(std::size_t index) const
     {
-        return distinct[entries[index].row];
+        return distinct[entries[index].row].record;
     }
+    /// The lines the rows wrote into the results list, oldest first, without their carriage
+    /// returns.
+    QStringList resultLines() const;
     /// The rows as a table with a header row, in English whatever the program's language, so
     /// that scripts reading the file need not know it. The slope is the line's, negative.
     Table table() const;
@@ -41,9 +46,15 @@ private:
         int draw;
         std::uint32_t row; ///< index into `distinct`
     };
-    /// A record equal to the one before it is kept once: a class repeating the same Draw many
+    struct Kept
+    {
+        analysis::ResultRecord record;
+        QString text; ///< what the Draw appended to the results list
+        bool operator==(const Kept &) const = default;
+    };
+    /// A row equal to the one before it is kept once: a class repeating the same Draw many
     /// times costs a few bytes a Draw.
-    std::vector<analysis::ResultRecord> distinct;
+    std::vector<Kept> distinct;
     std::vector<Entry> entries;
     int draws = 0;
 };

@@ -1,8 +1,8 @@
 #include "curveswindow.h"
 
-#include "curveplot.h"
-#include "exportcommands.h"
-#include "windowlook.h"
+#include "ui/chart/curveplot.h"
+#include "ui/results/exportcommands.h"
+#include "ui/windowlook.h"
 
 #include <QAction>
 #include <QLabel>
@@ -26,7 +26,7 @@ QRect inPixels(const QRect &twips)
 
 CurvesWindow::CurvesWindow(const QString &objectName, const QString &title, Charts charts,
                            std::function<analysis::DrawInputs()> inputs, QWidget *parent)
-    : QMainWindow(parent), charts(std::move(charts)), inputs(std::move(inputs))
+    : QMainWindow(parent, Qt::Window), charts(std::move(charts)), inputs(std::move(inputs))
 {
     setObjectName(objectName);
     setWindowTitle(title);

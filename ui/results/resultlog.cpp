@@ -7,6 +7,7 @@
 #include <QSet>
 
 #include <utility>
+#include <variant>
 
 namespace {
 
@@ -62,8 +63,14 @@ void ResultLog::recordDraw(const analysis::DrawOutcome &outcome)
     ++draws;
     if (!outcome.result)
         return;
-    if (distinct.empty() || !(distinct.back() == *outcome.result))
-        distinct.push_back(*outcome.result);
+    Kept kept{ *outcome.result, QString() };
+    for (const analysis::Effect &effect : outcome.effects) {
+        const auto *append = std::get_if<analysis::AppendToCaption>(&effect);
+        if (append && append->label == analysis::ResultLabel::ResultList)
+            kept.text += QString::fromStdString(append->text);
+    }
+    if (distinct.empty() || !(distinct.back() == kept))
+        distinct.push_back(std::move(kept));
     entries.push_back({ draws, std::uint32_t(distinct.size() - 1) });
 }
 
@@ -87,7 +94,7 @@ Table ResultLog::table() const
                      QStringLiteral("Outcome") };
     table.rows.reserve(qsizetype(entries.size()));
     for (const Entry &entry : entries) {
-        const ResultRecord &row = distinct[entry.row];
+        const ResultRecord &row = distinct[entry.row].record;
         const analysis::TechnologyEntry *technology = analysis::findTechnology(row.technology);
         // The slope of the isocost line, negative; the record keeps priceX / priceY.
         const TableCell slope = row.slope ? TableCell(-*row.slope) : TableCell(std::monostate{});
@@ -116,12 +123,21 @@ QStringList ResultLog::technologiesUsed(const QLocale &locale) const
 {
     QStringList used;
     QSet<QString> seen;
-    for (const ResultRecord &row : distinct) {
-        QString line = technologyWithParameters(row, locale);
+    for (const Kept &kept : distinct) {
+        QString line = technologyWithParameters(kept.record, locale);
         if (!line.isEmpty() && !seen.contains(line)) {
             seen.insert(line);
             used << std::move(line);
         }
     }
     return used;
+}
+
+QStringList ResultLog::resultLines() const
+{
+    QStringList lines;
+    lines.reserve(qsizetype(entries.size()));
+    for (const Entry &entry : entries)
+        lines << distinct[entry.row].text.split(u'\r', Qt::SkipEmptyParts);
+    return lines;
 }

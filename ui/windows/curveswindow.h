@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chartexport.h"
+#include "ui/chart/chartexport.h"
 
 #include "analysis/curvecharts.h"
 
@@ -19,7 +19,7 @@ class CurvePlot;
 /// A window of two curve charts computed from the main window's inputs: the cost curves
 /// (FormCostCurves) or the input demand curves (FormInputDemand). It follows the inputs while it
 /// is shown, zooms with the other windows and exports its charts as the main chart is exported;
-/// made once at start-up and hidden, not destroyed, when closed.
+/// made at its first use and hidden, not destroyed, when closed.
 class CurvesWindow : public QMainWindow
 {
     Q_OBJECT

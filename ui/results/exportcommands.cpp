@@ -1,6 +1,6 @@
 #include "exportcommands.h"
 
-#include "resultlog.h"
+#include "ui/results/resultlog.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -117,7 +117,7 @@ bool printPage(QPrinter &printer, const PrintedPage &page)
 
     QStringList text = page.resultLines;
     if (!page.technologies.isEmpty()) {
-        text << QString() << QObject::tr("Technologies used:");
+        text << QString() << ExportCommands::tr("Technologies used:");
         for (const QString &technology : page.technologies)
             text << QStringLiteral("  ") + technology;
     }
@@ -138,7 +138,8 @@ bool printPage(QPrinter &printer, const PrintedPage &page)
     if (text.size() > fitting && fitting > 1) {
         const qsizetype dropped = text.size() - fitting + 1;
         text = text.mid(std::min(dropped, page.resultLines.size()));
-        text.prepend(QObject::tr("(%n earlier result line(s) not shown)", nullptr, int(dropped)));
+        text.prepend(
+                ExportCommands::tr("(%n earlier result line(s) not shown)", nullptr, int(dropped)));
     }
     const qreal textHeight = lineHeight * (text.size() + 1);
 
@@ -168,12 +169,8 @@ bool printPage(QPrinter &printer, const PrintedPage &page)
 }
 
 ExportCommands::ExportCommands(QWidget *window, std::function<ChartPicture()> chart,
-                               const ResultLog &log, std::function<QStringList()> resultLines)
-    : QObject(window),
-      window(window),
-      chart(std::move(chart)),
-      log(log),
-      resultLines(std::move(resultLines))
+                               const ResultLog &log)
+    : QObject(window), window(window), chart(std::move(chart)), log(log)
 {
     setObjectName(QStringLiteral("ExportCommands"));
     const auto action = [this](const QString &name, const QString &caption, auto slot) {
@@ -205,9 +202,9 @@ bool ExportCommands::exportResultsTo(const QString &path)
 
 bool ExportCommands::printOn(QPrinter &printer)
 {
-    if (printPage(
-                printer,
-                { window->windowTitle(), chart(), resultLines(), log.technologiesUsed(QLocale()) }))
+    if (printPage(printer,
+                  { window->windowTitle(), chart(), log.resultLines(),
+                    log.technologiesUsed(QLocale()) }))
         return true;
     // The print system gives no reason; for a file, opening it tells the system's.
     const QString file = printer.outputFileName();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chartexport.h"
+#include "ui/chart/chartexport.h"
 
 #include <QObject>
 #include <QString>
@@ -48,10 +48,9 @@ class ExportCommands : public QObject
     Q_OBJECT
 
 public:
-    /// `window` is the dialogs' parent; the other arguments give what is taken out, as it
-    /// stands when a command runs.
-    ExportCommands(QWidget *window, std::function<ChartPicture()> chart, const ResultLog &log,
-                   std::function<QStringList()> resultLines);
+    /// `window` is the dialogs' parent; `chart` and `log` give what is taken out, as it stands
+    /// when a command runs: the results, their lines included, come from the log alone.
+    ExportCommands(QWidget *window, std::function<ChartPicture()> chart, const ResultLog &log);
 
     QAction *exportChartAction() const { return mnuexportchart; }
     QAction *exportResultsAction() const { return mnuexportresults; }
@@ -78,7 +77,6 @@ private:
     QWidget *window;
     std::function<ChartPicture()> chart;
     const ResultLog &log;
-    std::function<QStringList()> resultLines;
     QAction *mnuexportchart = nullptr;
     QAction *mnuexportresults = nullptr;
     QAction *mnuprint = nullptr;

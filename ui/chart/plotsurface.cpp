@@ -1,5 +1,7 @@
 #include "plotsurface.h"
 
+#include "ui/windowlook.h"
+
 #include <QPaintEvent>
 #include <QWindow>
 #include <QResizeEvent>
@@ -29,6 +31,13 @@ PlotSurface::PlotSurface(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundRole(QPalette::Window);
     setForegroundRole(QPalette::WindowText);
+    // The figure's parts outside the chart (arrowheads, the scale) are painted on the widget
+    // around it, when it paints.
+    if (parent)
+        parent->installEventFilter(this);
+    // Pens and points follow the zoom of the windows.
+    scale = zoomFactor();
+    connect(zoomNotifier(), &ZoomNotifier::zoomChanged, this, &PlotSurface::setScaleFactor);
 }
 
 void PlotSurface::setUserCoordinates(float left, float top, float right, float bottom)
@@ -99,6 +108,8 @@ void PlotSurface::setScaleShown(bool shown)
 {
     showScale = shown;
     update();
+    if (parentWidget()) // the scale's numbers stand beside the chart
+        parentWidget()->update(figureAround(QRectF(geometry())).toAlignedRect());
 }
 
 ChartLook PlotSurface::screenLook() const
@@ -118,6 +129,34 @@ void PlotSurface::paintFrame(QPainter &painter, const QRectF &chartArea) const
     ChartLook look = screenLook();
     look.layers = unsigned(ChartLayer::Frame);
     paintChart(painter, figureAround(chartArea), operations, corners, look);
+}
+
+ChartPicture PlotSurface::exportPicture()
+{
+    // The figure at the chart's design size, dark on white, with the axis letters as text and
+    // the scale when the chart shows it.
+    const QRectF figure(
+            QPointF(0, 0),
+            figureAround(QRectF(QPointF(0, 0), fromTwips(0, 0, 2000, 2000).size())).size());
+    ChartLook look;
+    look.scale = showScale;
+    look.font = controlFont();
+    return { figure.size(), chartAreaIn(figure),
+             [this, look](QPainter &painter, const QRectF &target, qreal penScale) mutable {
+                 look.penScale = penScale;
+                 if (retain) {
+                     paintChart(painter, target, operations, corners, look);
+                     return;
+                 }
+                 // A chart that keeps no drawing ("Slow computer") gives what its pixels show,
+                 // in ink on the white background.
+                 look.layers = unsigned(ChartLayer::Background) | unsigned(ChartLayer::Frame);
+                 paintChart(painter, target, ChartDrawing(), corners, look);
+                 QImage shown = image().createMaskFromColor(palette().color(backgroundRole()).rgb(),
+                                                            Qt::MaskOutColor);
+                 shown.setColorTable({ qRgba(0, 0, 0, 0), look.ink.rgba() });
+                 painter.drawImage(chartAreaIn(target), shown);
+             } };
 }
 
 QImage PlotSurface::image()
@@ -214,6 +253,11 @@ void PlotSurface::showEvent(QShowEvent *event)
 
 bool PlotSurface::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Paint && watched == parentWidget() && isVisible()) {
+        QPainter around(parentWidget());
+        around.setClipRegion(static_cast<QPaintEvent *>(event)->region());
+        paintFrame(around, QRectF(geometry()));
+    }
     if (event->type() == QEvent::Expose && !retain && isVisible()
         && watched == window()->windowHandle()) {
         const QRegion &exposed = ExposedArea::of(*static_cast<QExposeEvent *>(event));

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "chartpicture.h"
+#include "ui/chart/chartexport.h"
+#include "ui/chart/chartpicture.h"
 
 #include <QImage>
 #include <QPainter>
@@ -55,8 +56,12 @@ public:
     /// axis letters are the window's labels.
     ChartLook screenLook() const;
     /// Paints the axes, arrowheads and, when shown, the scale for the chart standing at
-    /// `chartArea` in the painter's coordinates (the window paints the part outside the chart).
+    /// `chartArea` in the painter's coordinates; the part outside the chart is painted on the
+    /// widget the surface was made in.
     void paintFrame(QPainter &painter, const QRectF &chartArea) const;
+    /// The chart's whole figure as export and print see it, at the design's size: painted, when
+    /// asked, from the drawing as it stands then.
+    ChartPicture exportPicture();
     /// The drawing as it stands, at the surface's device-pixel ratio, without the axes.
     QImage image();
 

@@ -1,7 +1,8 @@
 #include "curveplot.h"
 
-#include "windowlook.h"
+#include "ui/windowlook.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -208,7 +209,8 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
         painter.drawLine(QPointF(left, top + line / 2.0), QPointF(left + px(26), top + line / 2.0));
         painter.setPen(ink);
         painter.drawText(QRect(left + px(32), top, textWidth, line), Qt::AlignLeft,
-                         metrics.elidedText(CurvePlot::tr(look.legend), Qt::ElideRight, textWidth));
+                         metrics.elidedText(QCoreApplication::translate("CurvePlot", look.legend),
+                                            Qt::ElideRight, textWidth));
     }
     painter.restore();
 }

@@ -1,6 +1,6 @@
 #include "isoquantparameterswindow.h"
 
-#include "windowlook.h"
+#include "ui/windowlook.h"
 
 #include "analysis/technologies.h"
 
@@ -24,7 +24,7 @@ QString defaultText(std::string analysis::DrawInputs::*field)
 
 IsoquantParametersWindow::IsoquantParametersWindow(
         std::function<analysis::TechnologyType()> selectedTechnology, QWidget *parent)
-    : QMainWindow(parent), selectedTechnology(std::move(selectedTechnology))
+    : QMainWindow(parent, Qt::Window), selectedTechnology(std::move(selectedTechnology))
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(tr("Parametres of the isoquants"));

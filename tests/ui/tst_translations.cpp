@@ -1,0 +1,83 @@
+#include "analysis/technologies.h"
+#include "ui/windows/curveswindow.h"
+#include "ui/windows/generalparameterswindow.h"
+#include "ui/windows/isoquantparameterswindow.h"
+#include "ui/windows/mainwindow.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+/// The source texts of the translation source that update_translations writes.
+static QSet<QString> translatableTexts()
+{
+    QFile file(QStringLiteral(PRODUCTION_LAB_TRANSLATION_SOURCE));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", PRODUCTION_LAB_TRANSLATION_SOURCE);
+    QSet<QString> texts;
+    QXmlStreamReader reader(&file);
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement
+            && reader.name() == QLatin1String("source"))
+            texts.insert(reader.readElementText());
+    }
+    if (reader.hasError())
+        qFatal("%s: %s", PRODUCTION_LAB_TRANSLATION_SOURCE, qPrintable(reader.errorString()));
+    return texts;
+}
+
+/// Every text a window shows or gives a screen reader: captions, titles, menus, names.
+static QStringList shownTexts(QWidget *window)
+{
+    QStringList texts{ window->windowTitle() };
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (widget->window() != window || widget->objectName().startsWith(u"qt_"))
+            continue;
+        texts << widget->accessibleName() << widget->accessibleDescription();
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            texts << label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            texts << button->text();
+        else if (auto *frame = qobject_cast<QGroupBox *>(widget))
+            texts << frame->title();
+        else if (auto *menu = qobject_cast<QMenu *>(widget))
+            texts << menu->title();
+    }
+    for (QAction *action : window->findChildren<QAction *>())
+        if (!action->isSeparator())
+            texts << action->text();
+    texts.removeAll(QString());
+    return texts;
+}
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A text written without tr(), or a translation source not gathered again after a change,
+    // leaves translators without it.
+    void everyShownTextReachesTranslators()
+    {
+        const QSet<QString> translatable = translatableTexts();
+        MainWindow form1;
+        // The technology table's own texts reach translators through the table.
+        QSet<QString> fromTheTable;
+        for (const analysis::TechnologyEntry &technology : analysis::technologies())
+            for (const char *text :
+                 { technology.caption, technology.frameCaption, technology.formula })
+                fromTheTable << QString::fromLatin1(text);
+        QStringList missing;
+        for (QWidget *window :
+             QList<QWidget *>{ &form1, form1.isoquantParameters(), form1.generalParameters(),
+                               form1.costCurves(), form1.inputDemand() }) {
+            for (const QString &text : shownTexts(window))
+                if (!translatable.contains(text) && !fromTheTable.contains(text))
+                    missing << window->objectName() + QStringLiteral(": ") + text;
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n')));
+        QVERIFY(translatable.contains(QStringLiteral("The chart is empty.")));
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"
