@@ -34,6 +34,8 @@ std::optional<Bundle> cheapest(const P &p, double priceX, double priceY, double 
     const double ratio = logPriceRatio(p, priceX, priceY);
     const double x = std::exp((std::log(q) - p.b * ratio) / s);
     const double y = std::exp((std::log(q) + p.a * ratio) / s);
+    if (!(x > 0 && y > 0))
+        return std::nullopt; // below the doubles' range, or an overflow on the way
     return priced(priceX, priceY, x, y);
 }
 

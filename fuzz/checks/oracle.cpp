@@ -170,7 +170,7 @@ bool exactCobbDouglas(const Steps &s, double q, double priceX, double priceY, do
     x = std::exp((std::log(q) - b * ratio) / sum);
     y = std::exp((std::log(q) + a * ratio) / sum);
     cost = priceX * x + priceY * y;
-    return std::isfinite(x) && std::isfinite(y) && std::isfinite(cost);
+    return x > 0 && y > 0 && std::isfinite(x) && std::isfinite(y) && std::isfinite(cost);
 }
 
 void longRun(Steps &s)
