@@ -40,15 +40,6 @@ const TechnologyEntry *validEntry(const Technology &t, double priceX, double pri
     return positive(priceX) && positive(priceY) ? validEntry(t) : nullptr;
 }
 
-/// `bundle` when all of it is finite.
-std::optional<Bundle> finiteBundle(const std::optional<Bundle> &bundle)
-{
-    if (bundle
-        && !(std::isfinite(bundle->x) && std::isfinite(bundle->y) && std::isfinite(bundle->cost)))
-        return std::nullopt;
-    return bundle;
-}
-
 } // namespace
 
 std::optional<Bundle> cheapestBundle(const Technology &t, double priceX, double priceY, double q)
@@ -56,7 +47,7 @@ std::optional<Bundle> cheapestBundle(const Technology &t, double priceX, double 
     const TechnologyEntry *entry = validEntry(t, priceX, priceY);
     if (!entry || !nonNegative(q))
         return std::nullopt;
-    return finiteBundle(entry->closedForms.cheapest(t.parameters, priceX, priceY, q));
+    return entry->closedForms.cheapest(t.parameters, priceX, priceY, q);
 }
 
 std::optional<Bundle> fixedYBundle(const Technology &t, double priceX, double priceY, double fixedY,
@@ -65,21 +56,26 @@ std::optional<Bundle> fixedYBundle(const Technology &t, double priceX, double pr
     const TechnologyEntry *entry = validEntry(t, priceX, priceY);
     if (!entry || !positive(fixedY) || !nonNegative(q))
         return std::nullopt;
-    return finiteBundle(entry->closedForms.fixedY(t.parameters, priceX, priceY, fixedY, q));
+    return entry->closedForms.fixedY(t.parameters, priceX, priceY, fixedY, q);
 }
 
 std::optional<LongRunCosts> longRunCosts(const Technology &t, double priceX, double priceY,
                                          double q)
 {
-    const std::optional<Bundle> bundle = cheapestBundle(t, priceX, priceY, q);
+    // The technology is found once: this runs for every point of a cost curve.
+    const TechnologyEntry *entry = validEntry(t, priceX, priceY);
+    if (!entry || !nonNegative(q))
+        return std::nullopt;
+    const std::optional<Bundle> bundle =
+            entry->closedForms.cheapest(t.parameters, priceX, priceY, q);
     if (!bundle)
         return std::nullopt;
     LongRunCosts costs;
     costs.total = bundle->cost;
     if (q > 0)
         costs.average = finiteOrNone(costs.total / q);
-    const std::optional<double> marginal = findTechnology(t.type)->closedForms.longRunMarginal(
-            t.parameters, priceX, priceY, q, *bundle);
+    const std::optional<double> marginal =
+            entry->closedForms.longRunMarginal(t.parameters, priceX, priceY, q, *bundle);
     if (marginal)
         costs.marginal = finiteOrNone(*marginal);
     return costs;
@@ -88,7 +84,11 @@ std::optional<LongRunCosts> longRunCosts(const Technology &t, double priceX, dou
 std::optional<ShortPeriodCosts> shortPeriodCosts(const Technology &t, double priceX, double priceY,
                                                  double fixedY, double q)
 {
-    const std::optional<Bundle> bundle = fixedYBundle(t, priceX, priceY, fixedY, q);
+    const TechnologyEntry *entry = validEntry(t, priceX, priceY);
+    if (!entry || !positive(fixedY) || !nonNegative(q))
+        return std::nullopt;
+    const std::optional<Bundle> bundle =
+            entry->closedForms.fixedY(t.parameters, priceX, priceY, fixedY, q);
     if (!bundle)
         return std::nullopt;
     ShortPeriodCosts costs;
@@ -100,7 +100,7 @@ std::optional<ShortPeriodCosts> shortPeriodCosts(const Technology &t, double pri
         costs.averageVariable = finiteOrNone(costs.variable / q);
         costs.averageFixed = finiteOrNone(costs.fixed / q);
     }
-    const std::optional<double> marginal = findTechnology(t.type)->closedForms.shortPeriodMarginal(
+    const std::optional<double> marginal = entry->closedForms.shortPeriodMarginal(
             t.parameters, priceX, priceY, fixedY, q, costs.variable);
     if (marginal)
         costs.marginal = finiteOrNone(*marginal);

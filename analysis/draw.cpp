@@ -8,6 +8,7 @@
 #include "analysis/technologies.h"
 
 #include <cmath>
+#include <string_view>
 
 namespace analysis {
 
@@ -21,8 +22,8 @@ std::size_t expectedEffects(const TechnologyEntry &technology, bool shortPeriod)
     return shortPeriod ? reportEffects : reportEffects + technology.steps->longRunPoints;
 }
 
-/// Whether the text of which `reading` read `used` bytes yielded no number at all: no digit was
-/// read and its value is 0 ("abc", "-", "&H").
+/// Whether `reading` of `text` found no number at all: it read no digit, and the value is 0
+/// ("abc", "-", "&H").
 bool nothingRead(std::string_view text, const NumberReading &reading)
 {
     const std::string_view read = text.substr(0, reading.used);

@@ -2,6 +2,7 @@
 
 #include "analysis/numericvalue.h"
 
+#include <array>
 #include <cmath>
 
 namespace analysis {
@@ -15,24 +16,28 @@ extern const TechnologyEntry cobbDouglasTechnology;
 
 namespace {
 
-/// The table, in the order of the option buttons. Made at first use, after every entry it
-/// copies is made.
+/// The table, in the order of the option buttons: the types run 1, 2, 3, ..., as the buttons'
+/// ids do.
+constexpr const TechnologyEntry *entries[] = {
+    &detail::perfectSubstitutesTechnology,
+    &detail::fixedProportionsTechnology,
+    &detail::cobbDouglasTechnology,
+};
+
+/// The entries themselves, side by side for `technologies()`: copied at first use, after every
+/// entry is made.
 std::span<const TechnologyEntry> table()
 {
-    static const TechnologyEntry entries[] = {
-        detail::perfectSubstitutesTechnology,
-        detail::fixedProportionsTechnology,
-        detail::cobbDouglasTechnology,
-    };
-    return entries;
+    static const auto copies = [] {
+        std::array<TechnologyEntry, std::size(entries)> all{};
+        for (std::size_t i = 0; i < all.size(); ++i)
+            all[i] = *entries[i];
+        return all;
+    }();
+    return copies;
 }
 
 } // namespace
-
-bool ParameterBox::admits(double value) const
-{
-    return std::isfinite(value) && value > greaterThan;
-}
 
 const std::string &ParameterBox::defaultText() const
 {
@@ -47,16 +52,11 @@ std::span<const TechnologyEntry> technologies()
 
 const TechnologyEntry *findTechnology(TechnologyType type)
 {
-    // The types run 1, 2, 3, ... (the option buttons take their ids from them): a type's entry
-    // stands at its place.
+    // A type's entry stands at its place; this is called for every point of every curve.
     const std::span<const TechnologyEntry> all = table();
     const auto index = static_cast<std::size_t>(type) - 1;
     if (index < all.size() && all[index].type == type)
         return &all[index];
-    for (const TechnologyEntry &technology : all) {
-        if (technology.type == type)
-            return &technology;
-    }
     return nullptr;
 }
 

@@ -2,6 +2,7 @@
 
 #include "analysis/draw.h"
 
+#include <cmath>
 #include <optional>
 #include <span>
 #include <string>
@@ -48,7 +49,7 @@ struct ParameterBox
     double greaterThan = 0;
 
     /// Whether `value` lies in the domain of this parameter.
-    bool admits(double value) const;
+    bool admits(double value) const { return std::isfinite(value) && value > greaterThan; }
     /// The text of this box in the default inputs of a Draw.
     const std::string &defaultText() const;
 };
@@ -77,7 +78,8 @@ struct IsoquantShape
 
 /// What a technology answers in closed form, in plain units. Each function is called only inside
 /// the domain: prices and parameters finite and above their bounds, a level finite and >= 0, a
-/// fixed Y finite and > 0. A result that does not fit a double is filtered by the caller.
+/// fixed Y finite and > 0. A bundle is none where it does not fit a double (see
+/// detail/closedforms.h); a number that does not is filtered by the caller.
 struct ClosedForms
 {
     /// The cheapest bundle that produces q in the long run.
