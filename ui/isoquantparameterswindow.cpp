@@ -60,13 +60,18 @@ constexpr FrameDesign designFrames[] = {
 };
 
 /// A frame the design does not have, for a technology beyond its three: laid out as the
-/// Cobb-Douglas frame, in the next free place of the 2 x 2 grid the design's frames leave.
+/// Cobb-Douglas frame, with room for a longer formula, in the next free place of the 2 x 2 grid
+/// the design's frames leave.
 FrameDesign laterFrame(std::size_t index)
 {
     FrameDesign design = designFrames[2];
     const int place = static_cast<int>(index) - 2; // 1 for the fourth technology
     design.frame.moveTo(place % 2 ? 4980 : 1860, 2640 + (place / 2) * 2280);
     design.formula = nullptr;
+    // Room for a formula of two lines, with the boxes below it.
+    design.formulaPlace = QRect(150, 300, design.frame.width() - 300, 450);
+    design.label.translate(0, 180);
+    design.text.translate(0, 180);
     design.labels[0] = design.labels[1] = nullptr;
     return design;
 }

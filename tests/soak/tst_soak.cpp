@@ -50,6 +50,15 @@ long residentKiB()
 constexpr QLocale::Language regionalLanguages[] = { QLocale::C, QLocale::German, QLocale::Arabic,
                                                     QLocale::French };
 
+/// How many boxes the parameter window has: one per parameter of each technology.
+unsigned parameterBoxes()
+{
+    unsigned boxes = 0;
+    for (const analysis::TechnologyEntry &technology : analysis::technologies())
+        boxes += static_cast<unsigned>(technology.parameters.size());
+    return boxes;
+}
+
 /// The texts a class of students types, besides well-behaved numbers.
 const QStringList &hostileTexts()
 {
@@ -243,8 +252,8 @@ void SoakMainWindow::editSomeText()
     IsoquantParametersWindow *form4 = form1->isoquantParameters();
     if (random() % 3 == 0) {
         // A parameter, in a box the user can reach: its frame is enabled.
-        static const char *const parameterBoxes[] = { "Text1", "Text2", "Text3", "Text4" };
-        auto *box = control<QLineEdit>(form4, parameterBoxes[random() % 4]);
+        auto *box = control<QLineEdit>(
+                form4, qPrintable(QStringLiteral("Text%1").arg(random() % parameterBoxes() + 1)));
         if (box->isEnabledTo(form4)) {
             const QString text =
                     random() % 2 ? randomText() : QStringLiteral("0.%1").arg(random() % 10);
@@ -278,10 +287,14 @@ void SoakMainWindow::drawAndPredict()
     inputs.priceY = control<QLineEdit>("Text3")->text().toStdString();
     inputs.fixedY = control<QLineEdit>("Text4")->text().toStdString();
     IsoquantParametersWindow *form4 = form1->isoquantParameters();
-    inputs.coefX = control<QLineEdit>(form4, "Text1")->text().toStdString();
-    inputs.coefY = control<QLineEdit>(form4, "Text2")->text().toStdString();
-    inputs.cdExpX = control<QLineEdit>(form4, "Text3")->text().toStdString();
-    inputs.cdExpY = control<QLineEdit>(form4, "Text4")->text().toStdString();
+    int box = 0; // the parameter window's Text1, Text2, ... in the order of the table
+    for (const analysis::TechnologyEntry &technology : analysis::technologies()) {
+        for (const analysis::ParameterBox &parameter : technology.parameters)
+            inputs.*parameter.text =
+                    control<QLineEdit>(form4, qPrintable(QStringLiteral("Text%1").arg(++box)))
+                            ->text()
+                            .toStdString();
+    }
     inputs.decimalSeparator = QLocale().decimalPoint().toStdString();
     const analysis::DrawOutcome outcome = analysis::draw(inputs);
     ++drawsRun;
@@ -422,7 +435,7 @@ QString SoakMainWindow::stateProblem() const
         return QStringLiteral("the chart's drawing retention does not follow the category");
 
     IsoquantParametersWindow *form4 = form1->isoquantParameters();
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < int(analysis::technologies().size()); ++i) {
         const bool enabled =
                 control<QGroupBox>(form4, qPrintable(QStringLiteral("Frame1_%1").arg(i)))
                         ->isEnabled();
@@ -483,7 +496,8 @@ void SoakMainWindow::randomCommandsKeepTheWindowInAnAllowedState()
                 editSomeText();
             else if (pick < 70)
                 control<QRadioButton>(
-                        qPrintable(QStringLiteral("Option1_%1").arg(random() % 3 + 1)))
+                        qPrintable(QStringLiteral("Option1_%1")
+                                           .arg(random() % analysis::technologies().size() + 1)))
                         ->click();
             else if (pick < 80)
                 toggleShortPeriod();
