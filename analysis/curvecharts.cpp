@@ -37,7 +37,8 @@ struct Reading
     double level = 0, priceX = 0, priceY = 0, fixedY = 0;
 };
 
-/// The box's numeric value when it lies in the domain; otherwise `outOfRange` names the box.
+/// The box's numeric value when it is finite and above `greaterThan` (or 0 too, when
+/// `zeroAllowed`); otherwise `outOfRange` names the box, unless it names an earlier one.
 std::optional<double> readBox(const std::string &text, const std::string &box, bool zeroAllowed,
                               std::string &outOfRange)
 {
@@ -47,6 +48,20 @@ std::optional<double> readBox(const std::string &text, const std::string &box, b
     if (outOfRange.empty())
         outOfRange = box + " is out of range: it must be a number "
                 + (zeroAllowed ? "of at least 0." : "greater than 0.");
+    return std::nullopt;
+}
+
+/// The value of a technology's parameter box when it lies in the box's domain; otherwise
+/// `outOfRange` names the box, unless it names an earlier one.
+std::optional<double> readParameter(const std::string &text, const std::string &box,
+                                    const ParameterBox &parameter, std::string &outOfRange)
+{
+    const std::optional<double> value = numericValue(text);
+    if (value && parameter.admits(*value))
+        return value;
+    if (outOfRange.empty())
+        outOfRange = box + " is out of range: it must be a number greater than "
+                + plainNumberText(parameter.greaterThan, ".") + ".";
     return std::nullopt;
 }
 
@@ -64,23 +79,16 @@ std::optional<Reading> readInputs(const DrawInputs &inputs, std::string &outOfRa
     r.priceY = readBox(inputs.priceY, "Price of input Y", false, outOfRange).value_or(0);
     if (inputs.shortPeriod)
         r.fixedY = readBox(inputs.fixedY, "Fixed level of input Y", false, outOfRange).value_or(0);
-    // Only the parameters the technology reads, as a Draw reads them.
-    std::array<double, 2> parameters{};
-    for (std::size_t i = 0; i < entry->parameters.size() && i < parameters.size(); ++i) {
+    // Only the parameters the technology reads, as a Draw reads them, each within its domain.
+    double *values[] = { &r.technology.parameters.a, &r.technology.parameters.b };
+    for (std::size_t i = 0; i < entry->parameters.size() && i < std::size(values); ++i) {
+        const ParameterBox &parameter = entry->parameters[i];
         const std::string box = std::string("Parameter ") + "ab"[i] + " of the "
                 + entry->frameCaption + " isoquants";
-        parameters[i] =
-                readBox(inputs.*textOf(entry->parameters[i]), box, false, outOfRange).value_or(0);
+        *values[i] = readParameter(inputs.*parameter.text, box, parameter, outOfRange).value_or(0);
     }
     if (!outOfRange.empty())
         return std::nullopt;
-    if (inputs.technology == TechnologyType::PerfectSubstitutes) {
-        r.technology.coefX = parameters[0];
-        r.technology.coefY = parameters[1];
-    } else if (inputs.technology == TechnologyType::CobbDouglas) {
-        r.technology.cdExpX = parameters[0];
-        r.technology.cdExpY = parameters[1];
-    }
     return r;
 }
 
@@ -201,57 +209,21 @@ private:
     std::vector<Piece> pieces;
 };
 
-/// Cuts the segment a-b to the box [0, maxX] x [0, maxY] (Liang-Barsky); false when none of it
-/// lies inside.
-bool clipSegment(CurvePoint &a, CurvePoint &b, double maxX, double maxY)
-{
-    double enter = 0, leave = 1;
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const std::array<std::pair<double, double>, 4> edges{ {
-            { -dx, a.x },
-            { dx, maxX - a.x },
-            { -dy, a.y },
-            { dy, maxY - a.y },
-    } };
-    for (const auto &[p, q] : edges) {
-        if (p == 0) {
-            if (q < 0)
-                return false;
-            continue;
-        }
-        const double r = q / p;
-        if (p < 0)
-            enter = std::max(enter, r);
-        else
-            leave = std::min(leave, r);
-    }
-    // A segment beyond an edge has a leave below 0, or an enter above 1; with a very long
-    // segment that bound can underflow to -0, which must still reject it, so a segment that
-    // would keep a single point is dropped too.
-    if (enter >= leave)
-        return false;
-    const CurvePoint start = a;
-    if (leave < 1)
-        b = { start.x + leave * dx, start.y + leave * dy };
-    if (enter > 0)
-        a = { start.x + enter * dx, start.y + enter * dy };
-    return true;
-}
-
 /// The pieces kept within the chart and its overshoot; a piece that leaves it is cut in two.
 std::vector<Piece> clipped(const std::vector<Piece> &pieces, const Axis &horizontal,
                            const Axis &vertical)
 {
-    const double maxX = horizontal.max * overshoot, maxY = vertical.max * overshoot;
+    const Box box{ 0, 0, horizontal.max * overshoot, vertical.max * overshoot };
     std::vector<Piece> kept;
     for (const Piece &piece : pieces) {
         bool joined = false; // the last kept segment ended at this segment's start
         for (std::size_t i = 1; i < piece.size(); ++i) {
-            CurvePoint a = piece[i - 1], b = piece[i];
-            if (!clipSegment(a, b, maxX, maxY)) {
+            const auto inside = clipSegment(piece[i - 1], piece[i], box);
+            if (!inside) {
                 joined = false;
                 continue;
             }
+            const auto &[a, b] = *inside;
             if (!joined || !(a == piece[i - 1]))
                 kept.push_back({ a });
             kept.back().push_back(b);
@@ -421,11 +393,13 @@ CurveCharts inputDemandCharts(const DrawInputs &inputs)
     }
     result.caption = caption(inputs, r, " input demand");
 
-    // Prices of X up to twice the current one; for perfect substitutes also past the price at
-    // which X and Y cost the same per unit of output, where the demand jumps.
+    // Prices of X up to twice the current one, and past the price where the demand jumps from
+    // one corner to the other (perfect substitutes: where X and Y cost the same per unit of
+    // output).
     double reach = 2 * r.priceX;
-    if (t.type == TechnologyType::PerfectSubstitutes)
-        reach = std::max(reach, 1.25 * r.priceY * t.coefX / t.coefY);
+    const std::optional<double> jump = demandJumpPriceX(t, r.priceY);
+    if (jump)
+        reach = std::max(reach, 1.25 * *jump);
     const std::optional<Axis> prices = niceAxis("Price of X", reach);
     if (!prices)
         return tooLarge();
@@ -437,8 +411,13 @@ CurveCharts inputDemandCharts(const DrawInputs &inputs)
         if (const auto b = demandAt(p))
             most = std::max({ most, b->x, b->y });
     }
-    if (t.type == TechnologyType::PerfectSubstitutes && !inputs.shortPeriod)
-        most = std::max(r.level / t.coefX, r.level / t.coefY);
+    // Both corners of a jumping demand: the one below the jump's price and the one beyond it.
+    if (jump && !inputs.shortPeriod) {
+        for (const double p : { *jump / 2, prices->max }) {
+            if (const auto b = demandAt(p))
+                most = std::max({ most, b->x, b->y });
+        }
+    }
     const std::optional<Axis> quantities = niceAxis("Quantity", 1.15 * most);
     if (!quantities)
         return tooLarge();

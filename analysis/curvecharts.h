@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/clip.h"
 #include "analysis/draw.h"
 
 #include <optional>
@@ -27,11 +28,7 @@ enum class CurveKind {
 };
 
 /// A point in the units of a chart's axes.
-struct CurvePoint
-{
-    double x = 0, y = 0;
-    bool operator==(const CurvePoint &) const = default;
-};
+using CurvePoint = Point;
 
 /// One curve: polylines in axis units, cut where the curve is undefined or leaves the chart.
 /// A jump (a kink of a step-shaped curve) is joined by a vertical or horizontal stroke: at that

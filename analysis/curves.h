@@ -1,29 +1,15 @@
 #pragma once
 
-#include "analysis/draw.h"
+#include "analysis/technologies.h"
 
 #include <optional>
 
-// Exact costs and input demands of the three technologies, in plain units (not thousands).
-// Every function answers nullopt outside its domain (prices and parameters > 0, levels >= 0,
-// a fixed Y > 0, all finite) or where the answer does not fit a double; none throws.
+// Exact costs and input demands of the technologies of the table, in plain units (not
+// thousands). Every function answers nullopt outside its domain (prices > 0, parameters within
+// the table's domain, levels >= 0, a fixed Y > 0, all finite) or where the answer does not fit a
+// double; none throws.
 
 namespace analysis {
-
-/// A technology with its parameters: Prod = coefX X + coefY Y, min(X, Y) or X ^ cdExpX * Y ^
-/// cdExpY.
-struct Technology
-{
-    TechnologyType type = TechnologyType::CobbDouglas;
-    double coefX = 1, coefY = 1, cdExpX = 0.7, cdExpY = 0.3;
-};
-
-/// Quantities of X and Y, their cost, and whether another bundle costs exactly as much.
-struct Bundle
-{
-    double x = 0, y = 0, cost = 0;
-    bool tied = false; ///< perfect substitutes at equal costs per unit of output: the Y corner
-};
 
 /// Cheapest inputs that produce q in the long run; nullopt where no cheapest bundle exists.
 std::optional<Bundle> cheapestBundle(const Technology &, double priceX, double priceY, double q);
@@ -61,5 +47,15 @@ std::optional<ShortPeriodCosts> shortPeriodCosts(const Technology &, double pric
 /// costs touch the long-run ones; nullopt where no level does (perfect substitutes using only X).
 std::optional<double> levelForLongRunY(const Technology &, double priceX, double priceY,
                                        double fixedY);
+
+/// The price of X at which the long-run demands jump from one corner to the other; nullopt where
+/// they are continuous (or outside the domain).
+std::optional<double> demandJumpPriceX(const Technology &, double priceY);
+
+/// The isoquant of q, exactly, in plain units: a line, an L or a curve.
+std::optional<IsoquantShape> isoquantShape(const Technology &, double q);
+/// The quantity of Y on the isoquant of q at x of X, in plain units (on an upright arm of an L,
+/// its corner's Y); nullopt where no quantity of Y with x of X produces q.
+std::optional<double> isoquantY(const Technology &, double q, double x);
 
 } // namespace analysis

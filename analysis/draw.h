@@ -111,16 +111,19 @@ enum class DrawStep {
     AverageCost ///< the average cost
 };
 
-/// What a diagnostic reports. The first four stop the Draw; the others are warnings.
+/// What a diagnostic reports. The first five stop the Draw; the others are warnings.
 enum class DiagnosticKind {
     DivisionByZero, ///< a divisor was 0 (0 under a negative power included)
     NegativePower, ///< a negative number under a power that is not a whole number
     BeyondDouble, ///< a number text or a result too large for a double
     BeyondChart, ///< a chart coordinate beyond single precision (about 3.4E+38)
+    OutsideDomain, ///< a parameter outside its technology's domain (0 or less)
     PartialRead, ///< only the start of a box's text was read as its number
-    CheapestAtScanEdge, ///< the cheapest scanned point is the first or the last X of the scan
+    NothingRead, ///< nothing of a box's text reads as a number: it counts as 0
+    CheapestAtScanEdge, ///< no exact choice, and the cheapest scanned point ends the scan
+    ExactBeyondScan, ///< the exact cheapest combination, beyond the scan's inner points
     ChoiceOutsideChart, ///< the chosen combination lies outside the chart
-    Tie ///< several combinations are cheapest; the result line shows one of them
+    Tie ///< every combination between two corners is cheapest; the result line shows one
 };
 
 /// One thing a Draw noticed, in terms a window can put into words.
@@ -133,17 +136,18 @@ struct Diagnostic
     std::optional<InputBox> input;
     double inputValue = 0;
     /// The values involved: a stopped operation's operands (dividend and divisor, base and
-    /// exponent, or the two terms), the chosen point in units (ChoiceOutsideChart), the scanned X
-    /// in units and the scan's last X (CheapestAtScanEdge), the number of optimum points and 0
-    /// (Tie), the value read and 0 (PartialRead).
+    /// exponent, or the two terms), the parameter's value and the bound it must exceed
+    /// (OutsideDomain), the chosen point in units (ChoiceOutsideChart), the scanned X in units
+    /// and the scan's last X (CheapestAtScanEdge), the first and last X of the scan's inner
+    /// points in units (ExactBeyondScan), the value read and 0 (PartialRead, NothingRead).
     double first = 0, second = 0;
-    /// PartialRead: the box's whole text; BeyondDouble: the text too large to read (empty when
-    /// a computed result overflowed).
+    /// PartialRead, NothingRead: the box's whole text; BeyondDouble: the text too large to read
+    /// (empty when a computed result overflowed).
     std::string text;
-    std::size_t usedLength = 0; ///< PartialRead: how many bytes of `text` were read
+    std::size_t usedLength = 0; ///< PartialRead, NothingRead: how many bytes of `text` were read
 
     /// Whether this diagnostic ended the Draw.
-    bool stops() const { return kind <= DiagnosticKind::BeyondChart; }
+    bool stops() const { return kind <= DiagnosticKind::OutsideDomain; }
     bool operator==(const Diagnostic &) const = default;
 };
 

@@ -1,73 +1,85 @@
 #include "analysis/technologies.h"
 
-#include "analysis/detail/technologysteps.h"
+#include "analysis/numericvalue.h"
 
-#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace analysis {
 
+namespace detail {
+// Each defined, with all its behaviour, in its own file in analysis/technologies/.
+extern const TechnologyEntry perfectSubstitutesTechnology;
+extern const TechnologyEntry fixedProportionsTechnology;
+extern const TechnologyEntry cobbDouglasTechnology;
+} // namespace detail
+
 namespace {
 
-constexpr InputBox linearParameters[] = { InputBox::CoefX, InputBox::CoefY };
-constexpr InputBox cobbDouglasParameters[] = { InputBox::CdExpX, InputBox::CdExpY };
-
-constexpr TechnologyEntry table[] = {
-    {
-            TechnologyType::PerfectSubstitutes,
-            "Perfect substitutes",
-            "Linear",
-            "Prod = a X + b Y",
-            linearParameters,
-            [](double x, double y, const TechnologyParameters &p) { return p.a * x + p.b * y; },
-            &detail::perfectSubstitutesSteps,
-    },
-    {
-            TechnologyType::FixedProportions,
-            "Fixed proportions",
-            "Fixed proportions",
-            "1 unit of X should be used with 1 unit of Y in order to obtain 1 unit of output",
-            {},
-            [](double x, double y, const TechnologyParameters &) { return std::min(x, y); },
-            &detail::fixedProportionsSteps,
-    },
-    {
-            TechnologyType::CobbDouglas,
-            "Cobb-Douglas",
-            "Cobb-Douglas",
-            "Prod = X ^ a * Y ^ b",
-            cobbDouglasParameters,
-            [](double x, double y, const TechnologyParameters &p) {
-                return std::pow(x, p.a) * std::pow(y, p.b);
-            },
-            &detail::cobbDouglasSteps,
-    },
+/// The table, in the order of the option buttons: the types run 1, 2, 3, ..., as the buttons'
+/// ids do.
+constexpr const TechnologyEntry *entries[] = {
+    &detail::perfectSubstitutesTechnology,
+    &detail::fixedProportionsTechnology,
+    &detail::cobbDouglasTechnology,
 };
 
-// The option buttons take their ids from the types: they must run 1, 2, 3, ... in this order.
-static_assert([] {
-    int expected = 1;
-    for (const TechnologyEntry &technology : table) {
-        if (static_cast<int>(technology.type) != expected++)
-            return false;
-    }
-    return true;
-}());
+/// The entries themselves, side by side for `technologies()`: copied at first use, after every
+/// entry is made.
+std::span<const TechnologyEntry> table()
+{
+    static const auto copies = [] {
+        std::array<TechnologyEntry, std::size(entries)> all{};
+        for (std::size_t i = 0; i < all.size(); ++i)
+            all[i] = *entries[i];
+        return all;
+    }();
+    return copies;
+}
 
 } // namespace
 
+const std::string &ParameterBox::defaultText() const
+{
+    static const DrawInputs defaults;
+    return defaults.*text;
+}
+
 std::span<const TechnologyEntry> technologies()
 {
-    return table;
+    return table();
 }
 
 const TechnologyEntry *findTechnology(TechnologyType type)
 {
-    for (const TechnologyEntry &technology : table) {
-        if (technology.type == type)
-            return &technology;
+    // A type's entry stands at its place; this is called for every point of every curve.
+    const std::span<const TechnologyEntry> all = table();
+    const auto index = static_cast<std::size_t>(type) - 1;
+    if (index < all.size() && all[index].type == type)
+        return &all[index];
+    return nullptr;
+}
+
+const ParameterBox *findParameterBox(InputBox box)
+{
+    for (const TechnologyEntry &technology : table()) {
+        for (const ParameterBox &parameter : technology.parameters) {
+            if (parameter.box == box)
+                return &parameter;
+        }
     }
     return nullptr;
+}
+
+Technology defaultTechnology(TechnologyType type)
+{
+    Technology technology{ type, {} };
+    if (const TechnologyEntry *entry = findTechnology(type)) {
+        double *values[] = { &technology.parameters.a, &technology.parameters.b };
+        for (std::size_t i = 0; i < entry->parameters.size() && i < 2; ++i)
+            *values[i] = numericValue(entry->parameters[i].defaultText()).value_or(0);
+    }
+    return technology;
 }
 
 } // namespace analysis

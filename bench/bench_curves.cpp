@@ -77,7 +77,8 @@ std::optional<analysis::CurvePoint> exactPoint(analysis::CurveKind kind, double 
                                                bool shortPeriod)
 {
     using analysis::CurveKind;
-    const analysis::Technology cd;
+    const analysis::Technology cd =
+            analysis::defaultTechnology(analysis::TechnologyType::CobbDouglas);
     const double px = 6, py = 10, fixedY = 2500;
     const auto at = [&](std::optional<double> v) -> std::optional<analysis::CurvePoint> {
         if (v)

@@ -4,8 +4,9 @@
 # use and the hostile texts a class of students types.
 set -euo pipefail
 cd "$(dirname "$0")"
-rm -rf corpus/numericvalue corpus/draw
+# The seeds written here are rewritten; the findings kept beside them (finding-*) stay.
 mkdir -p corpus/numericvalue corpus/draw
+rm -f corpus/numericvalue/text-* corpus/numericvalue/long-* corpus/draw/draw-*
 
 # Texts a student may type, one per element (printf escapes allowed).
 texts=(
@@ -36,8 +37,8 @@ head -c 30000 /dev/zero | tr '\0' '\377' > corpus/numericvalue/long-bytes
 
 # Draw inputs: eight texts and an own separator, each ended by "\|", then three control bytes
 # read from the end: separator index (byte % 8), short period (bit 0), technology (1 + byte %
-# the number of technologies, which is counted in the table of analysis/technologies.cpp).
-technologies=$(grep -c '&detail::[A-Za-z]*Steps,' ../analysis/technologies.cpp)
+# the number of technologies: one file each in analysis/technologies/).
+technologies=$(find ../analysis/technologies -name '*.cpp' | wc -l)
 n=0
 draw_seed() { # technology(1-N) short(0/1) separator(0-7) level priceX priceY fixedY coefX coefY cdExpX cdExpY [own separator]
     local technology=$1 short=$2 separator=$3

@@ -2,9 +2,11 @@
 # Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) in
 # build-fuzz/ and runs each for a bounded number of inputs on a copy of its seed corpus, so the
 # repository is never written. Fails on any finding; findings are kept in build-fuzz/findings/.
-# Then runs the short soak of the main window (tests/soak) under the same sanitizers.
+# Then runs the short soak of the main window (tests/soak) under the same sanitizers, with a fresh
+# random seed each time (printed, so that a failure can be replayed).
 #   FUZZ_RUNS  inputs per target (default 500000, about a minute each on 2 cores)
 #   FUZZ_SEED  libFuzzer's random seed (default 1, so a run can be repeated)
+#   SOAK_SEED  the soak's seed (default: a fresh one); SOAK_DRAWS its Draws (default 300)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${FUZZ_RUNS:-500000}
@@ -48,4 +50,9 @@ done
 cmake -S . -B build-soak-sanitize -DCMAKE_BUILD_TYPE=Debug -DPRODUCTION_LAB_BENCH=OFF \
     "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake --build build-soak-sanitize -j "$(nproc)" --target tst_soak
-QT_QPA_PLATFORM=offscreen build-soak-sanitize/bin/tst_soak
+soak_seed=${SOAK_SEED:-$(( $(od -An -N4 -tu4 /dev/urandom) % 2147483648 ))}
+echo "soak seed $soak_seed (replay: SOAK_SEED=$soak_seed QT_QPA_PLATFORM=offscreen build/bin/tst_soak)"
+SOAK_SEED=$soak_seed QT_QPA_PLATFORM=offscreen build-soak-sanitize/bin/tst_soak || {
+    echo "soak: failed with seed $soak_seed; replay with SOAK_SEED=$soak_seed" >&2
+    exit 1
+}

@@ -159,7 +159,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+25"/>
         <source>%1, short period: a level of %2 cannot be produced with Y fixed at %3.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -180,6 +180,11 @@
     </message>
     <message>
         <location line="+13"/>
+        <source>Stopped: %1 is 0, but the program needs prices above 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Stopped: %1 is %2, so %3 cannot be computed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -224,12 +229,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+4"/>
+        <source>Stopped: %1 is %2, but it must be greater than %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Nothing of %1, &quot;%2&quot;, reads as a number: it counts as 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Only the start of %1, &quot;%2&quot;, was read: it counts as %3.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Numbers are typed with a point, for example 2.5.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -240,16 +255,21 @@
     </message>
     <message>
         <location line="+5"/>
+        <source>This combination is exact: it lies beyond the drawn part of the isoquant, whose scanned points run from X = %1 to X = %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>The chosen point, X = %1 and Y = %2, lies outside the chart.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+3"/>
-        <source>Both corners cost the same, so every combination on the isoquant is cheapest (%1 optimum points counted): the result line shows one of them.</source>
+        <source>Both corners cost the same, so every combination on the isoquant between them costs the same: the result line shows one of them.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>the level of production</source>
         <translation type="unfinished"></translation>
     </message>
@@ -269,27 +289,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>the parameter a of perfect substitutes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>the parameter b of perfect substitutes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>the exponent a of Cobb-Douglas</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>the exponent b of Cobb-Douglas</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+22"/>
+        <location line="+30"/>
         <source>The slope and the average cost shown are from an earlier Draw.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -430,7 +430,7 @@
 <context>
     <name>IsoquantParametersWindow</name>
     <message>
-        <location filename="../ui/windows/isoquantparameterswindow.cpp" line="+30"/>
+        <location filename="../ui/windows/isoquantparameterswindow.cpp" line="+96"/>
         <source>Parametres of the isoquants</source>
         <translation type="unfinished"></translation>
     </message>
@@ -440,39 +440,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+26"/>
-        <location line="+18"/>
-        <source>a =</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-15"/>
-        <location line="+19"/>
-        <source>b =</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>a of perfect substitutes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>b of perfect substitutes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>a of Cobb-Douglas</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>b of Cobb-Douglas</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location line="+45"/>
         <source>Restore defaults</source>
         <translation type="unfinished"></translation>
     </message>
@@ -525,7 +493,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+19"/>
         <source>Chart of the isoquants and isocost lines</source>
         <translation type="unfinished"></translation>
     </message>
@@ -655,7 +623,7 @@ Written by the Production Lab developers, 2026. Version %1.</source>
 <context>
     <name>PlotSurface</name>
     <message>
-        <location filename="../ui/chart/chartpicture.cpp" line="+105"/>
+        <location filename="../ui/chart/chartpicture.cpp" line="+82"/>
         <source>Y</source>
         <translation type="unfinished"></translation>
     </message>
@@ -683,6 +651,98 @@ Written by the Production Lab developers, 2026. Version %1.</source>
     <message>
         <location filename="../ui/windows/statusline.cpp" line="+49"/>
         <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Technology</name>
+    <message>
+        <location filename="../analysis/technologies/cobbdouglas.cpp" line="+202"/>
+        <location filename="../analysis/technologies/perfectsubstitutes.cpp" line="+120"/>
+        <source>a =</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a of Cobb-Douglas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the exponent a of Cobb-Douglas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../analysis/technologies/perfectsubstitutes.cpp" line="+3"/>
+        <source>b =</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>b of Cobb-Douglas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the exponent b of Cobb-Douglas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+1"/>
+        <source>Cobb-Douglas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Prod = X ^ a * Y ^ b</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../analysis/technologies/fixedproportions.cpp" line="+103"/>
+        <location line="+1"/>
+        <source>Fixed proportions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 unit of X should be used with 1 unit of Y in order to obtain 1 unit of output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../analysis/technologies/perfectsubstitutes.cpp" line="-2"/>
+        <source>a of perfect substitutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the parameter a of perfect substitutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>b of perfect substitutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the parameter b of perfect substitutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Perfect substitutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Linear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Prod = a X + b Y</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

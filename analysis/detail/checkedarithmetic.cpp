@@ -17,6 +17,19 @@ double CheckedArithmetic::read(std::string_view text, InputBox box)
     return *value;
 }
 
+void CheckedArithmetic::outsideDomain(InputBox box, double value, double bound)
+{
+    if (stop)
+        return;
+    Diagnostic diagnostic;
+    diagnostic.kind = DiagnosticKind::OutsideDomain;
+    diagnostic.step = step;
+    diagnostic.input = box;
+    diagnostic.first = value;
+    diagnostic.second = bound;
+    stop = std::move(diagnostic);
+}
+
 void CheckedArithmetic::recordFault(Operation operation, double a, double b, Blame blame)
 {
     if (stop)

@@ -55,6 +55,10 @@ public:
     /// The numeric value of the text of `box`; 0 and a fault when it does not fit a double.
     double read(std::string_view text, InputBox box);
 
+    /// Stops for a parameter outside its technology's domain: `value` of `box` is not greater
+    /// than `bound`.
+    void outsideDomain(InputBox box, double value, double bound);
+
     /// Whether any operation so far has faulted.
     bool fault() const { return stop.has_value(); }
     /// The stop diagnostic of the first fault, if any.

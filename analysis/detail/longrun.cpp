@@ -18,25 +18,26 @@ void drawIsocost(DrawContext &context, double costThousands)
 }
 
 void longRunDraw(DrawContext &context, const TechnologyEntry &technology,
-                 const TechnologyParameters &parameters, double levelThousands)
+                 const TechnologyParameters &parameters, const Level &level)
 {
     context.emit(SetCaption{
             ResultLabel::Heading,
             "The technology which minimalizes the costs requires the inputs X and Y in these "
             "quantities:" });
-    const ChartChoice choice = technology.steps->longRun(context, parameters, levelThousands);
+    const LongRunChoice choice = technology.steps->longRun(context, parameters, level);
     if (!context.ok())
         return;
-    context.warnIfOutsideChart(choice.x * 1000, choice.y * 1000);
-    if (choice.optimumPoints > 1) {
+    // A choice in chart units is in thousands; one in units is reported as it is.
+    const double scale = choice.inUnits ? 1 : 1000;
+    context.warnIfOutsideChart(choice.x * scale, choice.y * scale);
+    if (choice.tie) {
         Diagnostic tie;
         tie.kind = DiagnosticKind::Tie;
         tie.step = DrawStep::Choice;
-        tie.first = choice.optimumPoints;
         context.warn(std::move(tie));
     }
     writeSlope(context);
-    writeReport(context, choice, levelThousands);
+    writeReport(context, choice, level);
 }
 
 } // namespace analysis::detail

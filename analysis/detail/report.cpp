@@ -8,10 +8,10 @@ namespace analysis::detail {
 namespace {
 
 /// The report of a choice whose quantities times `scale` are units; `quantity` is the level in
-/// the choice's own unit, so that the average cost needs no conversion. With more than one
-/// optimum point the result line is introduced as one of them.
-void writeReport(DrawContext &context, double x, double y, double cost, int optimumPoints,
-                 double scale, double quantity)
+/// the choice's own unit, so that the average cost needs no conversion. A tied choice's result
+/// line is introduced as one of many.
+void writeReport(DrawContext &context, double x, double y, double cost, bool tie, double scale,
+                 double quantity)
 {
     CheckedArithmetic &calc = context.arithmetic;
     const std::string &separator = context.inputs.decimalSeparator;
@@ -26,7 +26,7 @@ void writeReport(DrawContext &context, double x, double y, double cost, int opti
     const double shownCost = calc.multiply(scale, cost);
     if (!context.ok())
         return;
-    if (optimumPoints > 1) {
+    if (tie) {
         context.emit(
                 AppendToCaption{ ResultLabel::ResultList, " One of the many optimum points is " });
     }
@@ -78,15 +78,17 @@ void writeSlope(DrawContext &context)
                                                    context.inputs.decimalSeparator) });
 }
 
-void writeReport(DrawContext &context, const ChartChoice &choice, double levelThousands)
+void writeReport(DrawContext &context, const LongRunChoice &choice, const Level &level)
 {
-    writeReport(context, choice.x, choice.y, choice.cost, choice.optimumPoints, 1000,
-                levelThousands);
+    if (choice.inUnits)
+        writeReport(context, choice.x, choice.y, choice.cost, choice.tie, 1, level.units);
+    else
+        writeReport(context, choice.x, choice.y, choice.cost, choice.tie, 1000, level.thousands);
 }
 
 void writeReport(DrawContext &context, const UnitChoice &choice, double levelUnits)
 {
-    writeReport(context, choice.x, choice.y, choice.cost, 1, 1, levelUnits);
+    writeReport(context, choice.x, choice.y, choice.cost, false, 1, levelUnits);
 }
 
 } // namespace analysis::detail

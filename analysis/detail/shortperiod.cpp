@@ -20,7 +20,7 @@ double costOf(DrawContext &context, double x, double y)
 }
 
 void shortPeriodDraw(DrawContext &context, const TechnologyEntry &technology,
-                     const TechnologyParameters &parameters, double levelThousands)
+                     const TechnologyParameters &parameters, const Level &level)
 {
     CheckedArithmetic &calc = context.arithmetic;
     const double fixedY = calc.read(context.inputs.fixedY, InputBox::FixedY);
@@ -31,7 +31,8 @@ void shortPeriodDraw(DrawContext &context, const TechnologyEntry &technology,
                              "Given the fixed level of Y, the technology which minimalizes the "
                              "costs requires:" });
 
-    const double levelUnits = calc.multiply(levelThousands, 1000, InputBox::Level);
+    // The level as the short period has always computed it: its thousands times 1000.
+    const double levelUnits = calc.multiply(level.thousands, 1000, InputBox::Level);
     calc.step = DrawStep::Choice;
     const std::optional<UnitChoice> choice =
             technology.steps->shortPeriod(context, parameters, fixedY, levelUnits);

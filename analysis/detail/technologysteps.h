@@ -9,12 +9,20 @@ namespace analysis::detail {
 
 class DrawContext;
 
-/// A chosen combination in chart units (thousands of X and Y, cost in thousands): the unit of
-/// the long run, whose quantities are drawn as they are.
-struct ChartChoice
+/// The level of production as read, in units, and in chart units (thousands).
+struct Level
+{
+    double units = 0, thousands = 0;
+};
+
+/// The combination a long-run Draw chose, with its cost: in chart units (thousands of X and Y,
+/// cost in thousands), the unit of the long run's isoquants, or in plain units when it was
+/// computed exactly beyond what the chart's isoquant reaches.
+struct LongRunChoice
 {
     double x = 0, y = 0, cost = 0;
-    int optimumPoints = 1; ///< 2 when another, different combination costs exactly as much
+    bool inUnits = false; ///< true: plain units; false: chart units
+    bool tie = false; ///< another, different combination costs exactly as much
 };
 
 /// A chosen combination in plain units: the unit of the short period, whose fixed Y is typed in
@@ -27,10 +35,10 @@ struct UnitChoice
 /// The steps of a Draw that differ from technology to technology.
 struct TechnologySteps
 {
-    /// Long run: draws the isoquant of `levelThousands` and the isocost line of the cheapest
-    /// combination on it (marking that combination where the technology does), and returns it.
-    ChartChoice (*longRun)(DrawContext &context, const TechnologyParameters &parameters,
-                           double levelThousands);
+    /// Long run: draws the isoquant of `level` and the isocost line of the cheapest combination
+    /// on it (marking that combination where the technology does), and returns it.
+    LongRunChoice (*longRun)(DrawContext &context, const TechnologyParameters &parameters,
+                             const Level &level);
     /// Short period: the combination that produces `levelUnits` with Y fixed at `fixedY`, marked
     /// on the chart with the slope written; empty when the level cannot be produced (the
     /// impossibility line is written instead).
@@ -40,9 +48,5 @@ struct TechnologySteps
     /// How many points the long-run isoquant plots at most, for the effect list's reserve.
     std::size_t longRunPoints;
 };
-
-extern const TechnologySteps perfectSubstitutesSteps;
-extern const TechnologySteps fixedProportionsSteps;
-extern const TechnologySteps cobbDouglasSteps;
 
 } // namespace analysis::detail

@@ -61,6 +61,9 @@ public:
         return true;
     }
 
+    /// Stops the Draw here, as a fault does.
+    void stop() { fault(); }
+
     void emit(Effect effect)
     {
         if (!faulted())
@@ -137,11 +140,37 @@ void report(Steps &s, double scale, double quantity)
                            "The average cost of production is : " + s.pattern(average, false) });
 }
 
+void isocost(Steps &s, double costThousands)
+{
+    const double interceptX = s.divide(costThousands, s.priceX());
+    const double interceptY = s.divide(costThousands, s.priceY());
+    s.segment(interceptX, 0, 0, interceptY);
+}
+
 void isocost(Steps &s)
 {
-    const double interceptX = s.divide(s.minCost, s.priceX());
-    const double interceptY = s.divide(s.minCost, s.priceY());
-    s.segment(interceptX, 0, 0, interceptY);
+    isocost(s, s.minCost);
+}
+
+/// The exact cheapest Cobb-Douglas combination of `q` units at positive prices, in units, from
+/// the tangency of the isocost line with the isoquant; false when it is not defined or does not
+/// fit a double. The same closed form as the curves windows', in logarithms.
+bool exactCobbDouglas(const Steps &s, double q, double priceX, double priceY, double &x, double &y,
+                      double &cost)
+{
+    if (!(priceX > 0 && priceY > 0 && q >= 0) || !std::isfinite(priceX) || !std::isfinite(priceY)
+        || !std::isfinite(q))
+        return false;
+    if (q == 0) {
+        x = y = cost = 0;
+        return true;
+    }
+    const double a = s.cdExpX, b = s.cdExpY, sum = a + b;
+    const double ratio = std::log(b) + std::log(priceX) - std::log(a) - std::log(priceY);
+    x = std::exp((std::log(q) - b * ratio) / sum);
+    y = std::exp((std::log(q) + a * ratio) / sum);
+    cost = priceX * x + priceY * y;
+    return x > 0 && y > 0 && std::isfinite(x) && std::isfinite(y) && std::isfinite(cost);
 }
 
 void longRun(Steps &s)
@@ -178,10 +207,16 @@ void longRun(Steps &s)
     case TechnologyType::CobbDouglas: {
         const double priceX = s.priceX();
         const double priceY = s.priceY();
+        // X^a Y^b = q with X and Y in thousands: x^a y^b = level 1000^(1 - a - b), level in
+        // thousands; the factor is left out altogether for constant returns to scale.
+        double level = s.level;
+        const double sum = s.finite(s.cdExpX + s.cdExpY);
+        if (sum != 1)
+            level = s.finite(s.level * s.power(1000, s.finite(1 - sum)));
         bool first = true;
         for (double scanX = 0.001; scanX <= 10 && !s.faulted(); scanX += 0.005) {
             const double scanY =
-                    s.power(s.divide(s.level, s.power(scanX, s.cdExpX)), s.divide(1, s.cdExpY));
+                    s.power(s.divide(level, s.power(scanX, s.cdExpX)), s.divide(1, s.cdExpY));
             if (s.faulted())
                 break;
             if (scanY < 10 && scanY > 0)
@@ -194,6 +229,23 @@ void longRun(Steps &s)
                 s.bestY = scanY;
                 first = false;
             }
+        }
+        if (s.faulted())
+            return;
+        // Beyond the scan's inner points (X from 6 to 9991 units) the exact combination is
+        // reported, in units.
+        const double q = s.read(s.in.level);
+        double x = 0, y = 0, cost = 0;
+        if (exactCobbDouglas(s, q, priceX, priceY, x, y, cost) && (x < 6 || x > 9991)) {
+            isocost(s, s.divide(cost, 1000));
+            s.bestX = x;
+            s.bestY = y;
+            s.minCost = cost;
+            if (s.faulted())
+                return;
+            slope(s);
+            report(s, 1, q);
+            return;
         }
         isocost(s);
         break;
@@ -259,13 +311,19 @@ OracleRun oracleDraw(const DrawInputs &inputs)
         && type != TechnologyType::CobbDouglas)
         return {};
     s.level = s.divide(s.read(inputs.level), 1000);
+    bool parametersAboveZero = true;
     if (type == TechnologyType::PerfectSubstitutes) {
         s.coefX = s.read(inputs.coefX);
         s.coefY = s.read(inputs.coefY);
+        parametersAboveZero = s.coefX > 0 && s.coefY > 0;
     } else if (type == TechnologyType::CobbDouglas) {
         s.cdExpX = s.read(inputs.cdExpX);
         s.cdExpY = s.read(inputs.cdExpY);
+        parametersAboveZero = s.cdExpX > 0 && s.cdExpY > 0;
     }
+    // A coefficient or an exponent of 0 or less stops the Draw before anything is shown.
+    if (!parametersAboveZero)
+        s.stop();
     if (!s.faulted()) {
         if (inputs.shortPeriod)
             shortPeriod(s);

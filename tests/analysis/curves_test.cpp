@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <random>
 #include <string>
@@ -19,15 +20,16 @@ struct RandomCase
 {
     explicit RandomCase(TechnologyType type) : generator(static_cast<unsigned>(type)) { }
 
+    /// Coefficients from 0.1 to 10 for perfect substitutes, exponents from 0.1 to
+    /// `maxExponent` for Cobb-Douglas.
     Technology technology(TechnologyType type, double maxExponent = 1.5)
     {
-        Technology t;
-        t.type = type;
-        t.coefX = logUniform(0.1, 10);
-        t.coefY = logUniform(0.1, 10);
-        t.cdExpX = std::uniform_real_distribution(0.1, maxExponent)(generator);
-        t.cdExpY = std::uniform_real_distribution(0.1, maxExponent)(generator);
-        return t;
+        const double coefX = logUniform(0.1, 10), coefY = logUniform(0.1, 10);
+        const double cdExpX = std::uniform_real_distribution(0.1, maxExponent)(generator);
+        const double cdExpY = std::uniform_real_distribution(0.1, maxExponent)(generator);
+        if (type == TechnologyType::CobbDouglas)
+            return { type, { cdExpX, cdExpY } };
+        return { type, { coefX, coefY } };
     }
     double price() { return logUniform(0.1, 100); }
     double level() { return logUniform(1, 1e5); }
@@ -41,36 +43,30 @@ struct RandomCase
 
 double output(const Technology &t, double x, double y)
 {
-    switch (t.type) {
-    case TechnologyType::PerfectSubstitutes:
-        return t.coefX * x + t.coefY * y;
-    case TechnologyType::FixedProportions:
-        return std::min(x, y);
-    case TechnologyType::CobbDouglas:
-        return std::pow(x, t.cdExpX) * std::pow(y, t.cdExpY);
-    }
-    return 0;
+    return findTechnology(t.type)->output(x, y, t.parameters);
 }
 
-/// A bundle on the isoquant of q, the `i`-th of `n` spread along it around `near`.
+/// A bundle on the isoquant of q, the `i`-th of `n` spread along it around `near`, found from
+/// the isoquant's exact description.
 std::pair<double, double> onIsoquant(const Technology &t, double q, const Bundle &near, int i,
                                      int n)
 {
     const double share = (i + 0.5) / n;
-    switch (t.type) {
-    case TechnologyType::PerfectSubstitutes: {
-        const double x = share * q / t.coefX;
-        return { x, (q - t.coefX * x) / t.coefY };
+    const IsoquantShape shape = *isoquantShape(t, q);
+    switch (shape.form) {
+    case IsoquantForm::Line: {
+        const double x = share * shape.x;
+        return { x, *isoquantY(t, q, x) };
     }
-    case TechnologyType::FixedProportions:
-        // Both arms of the L, up to ten times the level.
-        return i % 2 ? std::pair{ q * (1 + 9 * share), q } : std::pair{ q, q * (1 + 9 * share) };
-    case TechnologyType::CobbDouglas: {
-        const double x = near.x * std::pow(100.0, 2 * share - 1);
-        return { x, std::pow(q / std::pow(x, t.cdExpX), 1 / t.cdExpY) };
+    case IsoquantForm::Corner:
+        // Both arms of the L, up to ten times the corner.
+        return i % 2 ? std::pair{ shape.x * (1 + 9 * share), *isoquantY(t, q, shape.x * 2) }
+                     : std::pair{ shape.x, shape.y * (1 + 9 * share) };
+    case IsoquantForm::Curve:
+        break;
     }
-    }
-    return {};
+    const double x = near.x * std::pow(100.0, 2 * share - 1);
+    return { x, *isoquantY(t, q, x) };
 }
 
 class ByTechnology : public ::testing::TestWithParam<TechnologyType>
@@ -93,7 +89,7 @@ TEST_P(ByTechnology, CheapestBundleHoldsItsPropertiesOverRandomParameters)
             ASSERT_LE(best->cost, (px * x + py * y) * (1 + 1e-12)) << "x " << x << " y " << y;
         }
         if (t.type == TechnologyType::CobbDouglas) {
-            const double mrts = (t.cdExpX * best->y) / (t.cdExpY * best->x);
+            const double mrts = (t.parameters.a * best->y) / (t.parameters.b * best->x);
             EXPECT_NEAR(mrts, px / py, 1e-9 * px / py);
         }
 
@@ -137,16 +133,29 @@ TEST_P(ByTechnology, CheapestBundleHoldsItsPropertiesOverRandomParameters)
     }
 }
 
-std::string technologyName(const ::testing::TestParamInfo<TechnologyType> &info)
+std::vector<TechnologyType> everyTechnology()
 {
-    const char *names[] = { "PerfectSubstitutes", "FixedProportions", "CobbDouglas" };
-    return names[static_cast<int>(info.param) - 1];
+    std::vector<TechnologyType> types;
+    for (const TechnologyEntry &technology : technologies())
+        types.push_back(technology.type);
+    return types;
 }
 
-INSTANTIATE_TEST_SUITE_P(Curves, ByTechnology,
-                         ::testing::Values(TechnologyType::PerfectSubstitutes,
-                                           TechnologyType::FixedProportions,
-                                           TechnologyType::CobbDouglas),
+std::string technologyName(const ::testing::TestParamInfo<TechnologyType> &info)
+{
+    // The caption in camel case: "Cobb-Douglas" gives CobbDouglas.
+    std::string name;
+    bool wordStart = true;
+    for (const char c : std::string(findTechnology(info.param)->caption)) {
+        const bool letter = std::isalnum(static_cast<unsigned char>(c));
+        if (letter)
+            name += wordStart ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
+        wordStart = !letter;
+    }
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Curves, ByTechnology, ::testing::ValuesIn(everyTechnology()),
                          technologyName);
 
 TEST(ShortPeriodMarginalCost, CrossesTheAverageCostAtItsMinimumForCobbDouglasBelowOne)
@@ -186,9 +195,9 @@ struct Documented
     std::optional<Bundle> expected;
 };
 
-const Technology linear{ TechnologyType::PerfectSubstitutes, 2, 1 };
-const Technology fixed{ TechnologyType::FixedProportions };
-const Technology cobbDouglas{};
+const Technology linear{ TechnologyType::PerfectSubstitutes, { 2, 1 } };
+const Technology fixed{ TechnologyType::FixedProportions, {} };
+const Technology cobbDouglas = defaultTechnology(TechnologyType::CobbDouglas);
 
 const Documented documented[] = {
     { "TieTakesTheCornerOfY", linear, 4, 2, 0, 10, Bundle{ 0, 10, 20, true } },
@@ -201,11 +210,11 @@ const Documented documented[] = {
     { "ZeroPriceOfX", cobbDouglas, 0, 2, 0, 10, std::nullopt },
     { "NegativeLevel", cobbDouglas, 1, 2, 0, -1, std::nullopt },
     { "NotANumber", cobbDouglas, NAN, 2, 0, 10, std::nullopt },
-    { "ZeroCoefficient", Technology{ TechnologyType::PerfectSubstitutes, 0, 1 }, 1, 1, 0, 10,
+    { "ZeroCoefficient", Technology{ TechnologyType::PerfectSubstitutes, { 0, 1 } }, 1, 1, 0, 10,
       std::nullopt },
-    { "ZeroExponentShortPeriod", Technology{ TechnologyType::CobbDouglas, 1, 1, 0, 0.5 }, 1, 1, 5,
-      10, std::nullopt },
-    { "UnknownTechnology", Technology{ TechnologyType{ 7 } }, 1, 1, 0, 10, std::nullopt },
+    { "ZeroExponentShortPeriod", Technology{ TechnologyType::CobbDouglas, { 0, 0.5 } }, 1, 1, 5, 10,
+      std::nullopt },
+    { "UnknownTechnology", Technology{ TechnologyType{ 7 }, {} }, 1, 1, 0, 10, std::nullopt },
 };
 
 class DocumentedBundle : public ::testing::TestWithParam<Documented>

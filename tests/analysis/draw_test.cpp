@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -55,6 +57,13 @@ std::vector<PlotPoint> plottedPoints(const DrawOutcome &outcome)
             points.push_back(*point);
     }
     return points;
+}
+
+std::string describeForFailure(const DrawInputs &inputs)
+{
+    return (inputs.shortPeriod ? "short period, level " : "long run, level ") + inputs.level
+            + ", prices " + inputs.priceX + " and " + inputs.priceY + ", fixed Y " + inputs.fixedY
+            + ", a " + inputs.cdExpX + ", b " + inputs.cdExpY;
 }
 
 /// The text of the one result line appended by a Draw.
@@ -150,11 +159,11 @@ INSTANTIATE_TEST_SUITE_P(
                              line(" X = 20000. Y = 20000. at price of X=6 and of Y =10. Cost = "
                                   "320000.\r"),
                              average("16.") } },
-                ExactCase{ "LongRunCobbDouglasZeroLevelTakesTheFirstPoint",
+                ExactCase{ "LongRunCobbDouglasZeroLevelIsTheOrigin",
                            withLevel(TechnologyType::CobbDouglas, "0"),
-                           { heading(longRunHeading), DrawSegment{ 0.001f, 0, 0, 0.0006f },
-                             slope(slope06), showHeading,
-                             line(" X = 1. Y = 0. at price of X=6 and of Y =10. Cost = 6.\r") },
+                           { heading(longRunHeading), DrawSegment{ 0, 0, 0, 0 }, slope(slope06),
+                             showHeading,
+                             line(" X = 0. Y = 0. at price of X=6 and of Y =10. Cost = 0.\r") },
                            false },
                 ExactCase{
                         "ShortPerfectSubstitutes",
@@ -209,15 +218,124 @@ TEST(CobbDouglasLongRun, DefaultInputsTraceTheCurveAndReportTheCheapestPoint)
                             Effect(average("12.88"))));
 }
 
-TEST(CobbDouglasLongRun, LevelAboveTheChartPlotsNothingButStillChooses)
+struct ExactChoiceCase
+{
+    const char *name;
+    std::vector<std::pair<std::string DrawInputs::*, const char *>> texts; ///< from the defaults
+    const char *resultLine;
+    const char *averageCost; ///< empty: the Draw stops at the average cost
+};
+
+class CobbDouglasExactChoice : public ::testing::TestWithParam<ExactChoiceCase>
+{
+};
+
+// Where the cheapest combination lies beyond the scan's inner points, the exact one is reported
+// and the isocost line goes through it; within them, the scan's point on its grid.
+TEST_P(CobbDouglasExactChoice, IsReportedBeyondTheScansInnerPoints)
 {
     DrawInputs inputs;
-    inputs.level = "20000";
+    for (const auto &[field, text] : GetParam().texts)
+        inputs.*field = text;
     const DrawOutcome outcome = draw(inputs);
-    EXPECT_TRUE(outcome.completed);
-    EXPECT_TRUE(plottedPoints(outcome).empty());
-    // Cost falls all along the scanned range, so the last point is the cheapest.
-    EXPECT_THAT(resultLine(outcome), ::testing::StartsWith(" X = 9996. Y = "));
+    EXPECT_EQ(resultLine(outcome), GetParam().resultLine);
+    const std::string averageCost = GetParam().averageCost;
+    EXPECT_EQ(outcome.completed, !averageCost.empty());
+    if (!averageCost.empty()) {
+        EXPECT_EQ(outcome.effects.back(), Effect(average(averageCost)));
+    }
+
+    const ResultRecord &r = *outcome.result;
+    const auto isocost =
+            std::find_if(outcome.effects.begin(), outcome.effects.end(),
+                         [](const Effect &e) { return std::holds_alternative<DrawSegment>(e); });
+    ASSERT_NE(isocost, outcome.effects.end());
+    const auto &line = std::get<DrawSegment>(*isocost);
+    if (*r.cost > 0) {
+        EXPECT_NEAR(*r.x / 1000 / line.x1 + *r.y / 1000 / line.y2, 1, 1e-6);
+    } else {
+        EXPECT_EQ(line, (DrawSegment{ 0, 0, 0, 0 }));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+        Draw, CobbDouglasExactChoice,
+        ::testing::Values(
+                ExactChoiceCase{ "LevelBeyondTheChart",
+                                 { { &DrawInputs::level, "20000" } },
+                                 " X = 30059.22 Y = 7729.51 at price of X=6 and of Y =10. Cost = "
+                                 "257650.43\r",
+                                 "12.88" },
+                ExactChoiceCase{ "LevelBelowTheScansSecondPoint",
+                                 { { &DrawInputs::level, "2" } },
+                                 " X = 3.01 Y = 0.77 at price of X=6 and of Y =10. Cost = 25.77\r",
+                                 "12.88" },
+                ExactChoiceCase{ "LevelReadInPart",
+                                 { { &DrawInputs::level, "2,5" } },
+                                 " X = 3.01 Y = 0.77 at price of X=6 and of Y =10. Cost = 25.77\r",
+                                 "12.88" },
+                ExactChoiceCase{ "DecreasingReturnsToScale",
+                                 { { &DrawInputs::cdExpX, ".5" } },
+                                 " X = 32567.78 Y = 11724.4 at price of X=6 and of Y =10. Cost = "
+                                 "312650.67\r",
+                                 "104.22" },
+                ExactChoiceCase{ "NothingReadAsTheLevel",
+                                 { { &DrawInputs::level, "abc" } },
+                                 " X = 0. Y = 0. at price of X=6 and of Y =10. Cost = 0.\r",
+                                 "" },
+                ExactChoiceCase{ "DefaultsKeepTheScansGrid",
+                                 {},
+                                 " X = 4511. Y = 1158.16 at price of X=6 and of Y =10. Cost = "
+                                 "38647.57\r",
+                                 "12.88" }),
+        [](const auto &info) { return std::string(info.param.name); });
+
+TEST(CobbDouglasLongRun, DecreasingReturnsScanTheIsoquantOfTheLevel)
+{
+    // a + b = 0.8: the isoquant is traced in consistent units, so every plotted point, scaled to
+    // units, produces the level.
+    DrawInputs inputs;
+    inputs.cdExpX = ".5";
+    inputs.level = "300";
+    const std::vector<PlotPoint> points = plottedPoints(draw(inputs));
+    ASSERT_FALSE(points.empty());
+    for (const PlotPoint &p : points)
+        ASSERT_NEAR(std::pow(p.x * 1000.0, 0.5) * std::pow(p.y * 1000.0, 0.3), 300, 300 * 1e-5);
+}
+
+// Whenever a Cobb-Douglas Draw writes a result, its X and Y produce the level it was given.
+TEST(CobbDouglasResult, ProducesTheLevelOverRandomTechnologiesPricesAndLevels)
+{
+    std::mt19937 random(16);
+    const auto logUniform = [&](double low, double high) {
+        return std::exp(std::uniform_real_distribution(std::log(low), std::log(high))(random));
+    };
+    const auto text = [](double value) {
+        char digits[32];
+        std::snprintf(digits, sizeof digits, "%.17g", value);
+        return std::string(digits);
+    };
+    int results = 0;
+    for (int run = 0; run < 400; ++run) {
+        DrawInputs inputs;
+        inputs.shortPeriod = run % 4 == 0;
+        const double a = std::uniform_real_distribution(0.1, 1.5)(random);
+        const double b = std::uniform_real_distribution(0.1, 1.5)(random);
+        const double q = logUniform(1e-2, 1e6);
+        inputs.cdExpX = text(a);
+        inputs.cdExpY = text(b);
+        inputs.level = text(q);
+        inputs.priceX = text(logUniform(0.1, 100));
+        inputs.priceY = text(logUniform(0.1, 100));
+        inputs.fixedY = text(logUniform(1, 1e5));
+        const DrawOutcome outcome = draw(inputs);
+        if (!outcome.result || !outcome.result->x)
+            continue;
+        ++results;
+        const double produced = std::pow(*outcome.result->x, a) * std::pow(*outcome.result->y, b);
+        ASSERT_NEAR(produced, q, 1e-9 * q) << describeForFailure(inputs);
+    }
+    EXPECT_GT(results, 300);
 }
 
 TEST(CobbDouglasLongRun, CheapestPointIsReportedWhenEveryCostExceedsTenMillion)

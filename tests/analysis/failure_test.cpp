@@ -71,8 +71,9 @@ constexpr auto cdExpY = &DrawInputs::cdExpY;
 
 // clang-format off
 const FailureCase longRunCases[] = {
-    { "SubstitutesZeroCoefX", substitutes, { { coefX, "0" } }, "Heading" },
-    { "SubstitutesZeroCoefY", substitutes, { { &DrawInputs::coefY, "abc" } }, "Heading" },
+    { "SubstitutesZeroCoefX", substitutes, { { coefX, "0" } }, "" },
+    { "SubstitutesZeroCoefY", substitutes, { { &DrawInputs::coefY, "abc" } }, "" },
+    { "SubstitutesNegativeCoefX", substitutes, { { coefX, "-1" } }, "" },
     { "SubstitutesZeroPriceX", substitutes, { { priceX, "0" } }, "Heading" },
     { "SubstitutesZeroPriceY", substitutes, { { priceY, "0" } }, "Heading" },
     { "ProportionsZeroPriceX", proportions, { { priceX, "0" } }, "Heading Segment Segment" },
@@ -84,7 +85,8 @@ const FailureCase longRunCases[] = {
     { "ProportionsZeroLevel", proportions, { { level, "none" } },
       "Heading Segment Segment Segment Slope Show Line" },
     { "CobbDouglasZeroLevel", cobbDouglas, { { level, "0" } }, "Heading Segment Slope Show Line" },
-    { "CobbDouglasZeroExpY", cobbDouglas, { { cdExpY, "0" } }, "Heading" },
+    { "CobbDouglasZeroExpY", cobbDouglas, { { cdExpY, "0" } }, "" },
+    { "CobbDouglasNegativeExpX", cobbDouglas, { { cdExpX, "-.7" } }, "" },
     { "CobbDouglasNegativeLevel", cobbDouglas, { { level, "-3000" } }, "Heading" },
     { "CobbDouglasNegativeLevelIntegralExponent", cobbDouglas,
       { { level, "-3000" }, { cdExpY, "1" } },
@@ -105,14 +107,16 @@ const FailureCase longRunCases[] = {
 };
 
 const FailureCase shortPeriodCases[] = {
-    { "SubstitutesZeroCoefX", substitutes, { { coefX, "0" } }, "Heading" },
+    { "SubstitutesZeroCoefX", substitutes, { { coefX, "0" } }, "" },
+    { "SubstitutesNegativeCoefY", substitutes, { { &DrawInputs::coefY, "-2" } }, "" },
     { "SubstitutesZeroPriceX", substitutes, { { priceX, "0" } }, "Heading" },
     { "SubstitutesZeroPriceY", substitutes, { { priceY, "0" } }, "Heading" },
     { "ProportionsZeroPriceY", proportions, { { fixedY, "3000" }, { priceY, "0" } }, "Heading" },
     { "CobbDouglasZeroPriceY", cobbDouglas, { { priceY, "0" } },
       "Heading PenWidth4 PlotPoint PenWidth1" },
     { "CobbDouglasZeroFixedY", cobbDouglas, { { fixedY, "abc" } }, "Heading" },
-    { "CobbDouglasZeroExpX", cobbDouglas, { { cdExpX, "0" } }, "Heading" },
+    { "CobbDouglasZeroExpX", cobbDouglas, { { cdExpX, "0" } }, "" },
+    { "CobbDouglasNegativeExpY", cobbDouglas, { { cdExpY, "-1e-9" } }, "" },
     { "CobbDouglasNegativeFixedY", cobbDouglas, { { fixedY, "-2500" } }, "Heading" },
     { "CobbDouglasNegativeLevel", cobbDouglas, { { level, "-3000" } }, "Heading" },
     { "SubstitutesZeroLevel", substitutes, { { level, "0" } },

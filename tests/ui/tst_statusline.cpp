@@ -1,5 +1,6 @@
 #include "uitest.h"
 
+#include "ui/windows/drawmessage.h"
 #include "ui/windows/generalparameterswindow.h"
 #include "ui/windows/isoquantparameterswindow.h"
 #include "ui/windows/mainwindow.h"
@@ -13,6 +14,7 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include <map>
 #include <memory>
 
 // The status line, the names screen readers hear, and the main window used by keyboard alone
@@ -29,6 +31,8 @@ private slots:
     void saysWhatHappened();
     void wholeMessageAtEveryZoom_data();
     void wholeMessageAtEveryZoom();
+    void wordsEachCaseInWhole_data();
+    void wordsEachCaseInWhole();
     void everyInteractiveElementHasARoleAndAName();
     void keyboardAlone();
     void darkPaletteKeepsTheContrast();
@@ -79,14 +83,15 @@ void TestStatusLine::saysWhatHappened_data()
             << "2 Draws since the last Clear. The latest chosen point is X = 4511";
     QTest::newRow("price of Y 0, old texts stay")
             << "C" << QStringList{ "Text3", "0" }
-            << QStringList{ "Stopped: the price of Y is 0, so the isocost line cannot be computed.",
+            << QStringList{ "Stopped: the price of Y is 0, but the program needs prices above 0.",
                             "The slope and the average cost shown are from an earlier Draw." }
             << "X = 4511";
     QTest::newRow("level beyond the scan")
             << "C" << QStringList{ "Text1", "20000" }
-            << QStringList{ "an end of the scan", "may lie outside the chart",
+            << QStringList{ "X = 30059.22 and Y = 7729.51",
+                            "exact: it lies beyond the drawn part of the isoquant",
                             "lies outside the chart" }
-            << "X = 9996";
+            << "X = 30059.22";
     QTest::newRow("text too large")
             << "C" << QStringList{ "Text2", "1e999" }
             << QStringList{ "the price of X, \"1e999\", is too large" } << "X = 4511";
@@ -192,6 +197,64 @@ void TestStatusLine::wholeMessageAtEveryZoom()
         QVERIFY(form1->rect().contains(form1->statusBar()->geometry()));
     }
     QVERIFY(message->accessibleName().contains(level)); // heard whole, without break marks
+}
+
+void TestStatusLine::wordsEachCaseInWhole_data()
+{
+    using analysis::DrawInputs;
+    using analysis::TechnologyType;
+    QTest::addColumn<int>("technology");
+    QTest::addColumn<bool>("shortPeriod");
+    QTest::addColumn<QStringList>("texts"); // field, text, field, text, ...
+    QTest::addColumn<QString>("expected");
+
+    const int substitutes = int(TechnologyType::PerfectSubstitutes);
+    const int cobbDouglas = int(TechnologyType::CobbDouglas);
+    QTest::newRow("coefficient 0") << substitutes << false << QStringList{ "coefX", "0" }
+                                   << "Stopped: the parameter a of perfect substitutes is 0, but "
+                                      "it must be greater than 0.";
+    QTest::newRow("negative exponent, short period")
+            << cobbDouglas << true << QStringList{ "cdExpY", "-0.3" }
+            << "Stopped: the exponent b of Cobb-Douglas is -0.3, but it must be greater than 0.";
+    QTest::newRow("price of X 0") << substitutes << false << QStringList{ "priceX", "0" }
+                                  << "Stopped: the price of X is 0, but the program needs prices "
+                                     "above 0.";
+    QTest::newRow("nothing read")
+            << cobbDouglas << false << QStringList{ "level", "abc" }
+            << "Stopped: the level of production is 0, so the average cost cannot be computed. "
+               "Cobb-Douglas, long run: the cheapest way to produce 0 is X = 0 and Y = 0 at a "
+               "cost of 0. Nothing of the level of production, \"abc\", reads as a number: it "
+               "counts as 0.";
+    QTest::newRow("exact below the scan")
+            << cobbDouglas << false << QStringList{ "level", "2" }
+            << "Cobb-Douglas, long run: the cheapest way to produce 2 is X = 3.01 and Y = 0.77 at "
+               "a cost of 25.77. This combination is exact: it lies beyond the drawn part of the "
+               "isoquant, whose scanned points run from X = 6 to X = 9991.";
+    QTest::newRow("tie") << substitutes << false << QStringList{ "priceX", "5", "priceY", "5" }
+                         << "Perfect substitutes, long run: the cheapest way to produce 3000 is X "
+                            "= 0 and Y = 3000 at a cost of 15000. Both corners cost the same, so "
+                            "every combination on the isoquant between them costs the same: the "
+                            "result line shows one of them.";
+}
+
+// The whole message of a Draw, from the core's diagnostics.
+void TestStatusLine::wordsEachCaseInWhole()
+{
+    QFETCH(int, technology);
+    QFETCH(bool, shortPeriod);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, expected);
+    const std::map<QString, std::string analysis::DrawInputs::*> fields{
+        { "level", &analysis::DrawInputs::level },   { "priceX", &analysis::DrawInputs::priceX },
+        { "priceY", &analysis::DrawInputs::priceY }, { "coefX", &analysis::DrawInputs::coefX },
+        { "cdExpY", &analysis::DrawInputs::cdExpY },
+    };
+    analysis::DrawInputs inputs;
+    inputs.technology = analysis::TechnologyType(technology);
+    inputs.shortPeriod = shortPeriod;
+    for (qsizetype i = 0; i + 1 < texts.size(); i += 2)
+        inputs.*fields.at(texts[i]) = texts[i + 1].toStdString();
+    QCOMPARE(DrawMessage::status(analysis::draw(inputs), {}), expected);
 }
 
 void TestStatusLine::everyInteractiveElementHasARoleAndAName()

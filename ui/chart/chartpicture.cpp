@@ -1,5 +1,7 @@
 #include "chartpicture.h"
 
+#include "analysis/clip.h"
+
 #include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
@@ -25,42 +27,17 @@ bool finite(QPointF p)
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
-enum Outside { Left = 1, Right = 2, Above = 4, Below = 8 };
-
-int outside(QPointF p, const QRectF &box)
-{
-    return (p.x() < box.left()            ? Left
-                    : p.x() > box.right() ? Right
-                                          : 0)
-            | (p.y() < box.top()              ? Above
-                       : p.y() > box.bottom() ? Below
-                                              : 0);
-}
-
-/// Cohen-Sutherland: the part of the segment a-b inside `box`, or nothing. Each crossing is
-/// computed from the edge it lies on, in doubles, so coordinates far outside the chart neither
-/// lose the visible part to rounding nor reach the painter's fixed-point arithmetic.
+/// The part of the segment a-b inside `box`, or nothing: the chart's own clip, computed in
+/// doubles, so coordinates far outside the chart neither lose the visible part to rounding nor
+/// reach the painter's fixed-point arithmetic.
 std::optional<std::pair<QPointF, QPointF>> clipSegment(QPointF a, QPointF b, const QRectF &box)
 {
-    for (int round = 0; round < 8; ++round) {
-        const int codeA = outside(a, box), codeB = outside(b, box);
-        if ((codeA | codeB) == 0)
-            return std::pair{ a, b };
-        if (codeA & codeB)
-            return std::nullopt;
-        const int code = codeA ? codeA : codeB;
-        QPointF &end = codeA ? a : b;
-        const QPointF other = codeA ? b : a;
-        const double dx = other.x() - end.x(), dy = other.y() - end.y();
-        if (code & (Left | Right)) {
-            const double x = code & Left ? box.left() : box.right();
-            end = QPointF(x, end.y() + dy * ((x - end.x()) / dx));
-        } else {
-            const double y = code & Above ? box.top() : box.bottom();
-            end = QPointF(end.x() + dx * ((y - end.y()) / dy), y);
-        }
-    }
-    return std::nullopt;
+    const auto inside = analysis::clipSegment({ a.x(), a.y() }, { b.x(), b.y() },
+                                              { box.left(), box.top(), box.right(), box.bottom() });
+    if (!inside)
+        return std::nullopt;
+    return std::pair{ QPointF(inside->first.x, inside->first.y),
+                      QPointF(inside->second.x, inside->second.y) };
 }
 
 /// Axes, arrowheads, and the letters and scale when asked for.

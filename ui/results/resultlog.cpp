@@ -41,9 +41,9 @@ QString technologyWithParameters(const ResultRecord &row, const QLocale &locale)
     const analysis::TechnologyEntry *technology = analysis::findTechnology(row.technology);
     if (!technology)
         return QString();
-    QString line = QCoreApplication::translate("MainWindow", technology->caption)
+    QString line = QCoreApplication::translate(analysis::technologyTextContext, technology->caption)
             + QStringLiteral(": ")
-            + QCoreApplication::translate("IsoquantParametersWindow", technology->formula);
+            + QCoreApplication::translate(analysis::technologyTextContext, technology->formula);
     const std::optional<double> values[] = { row.parameterA, row.parameterB };
     QStringList parameters;
     for (std::size_t i = 0; i < technology->parameters.size() && i < std::size(values); ++i) {

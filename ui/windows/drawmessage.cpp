@@ -59,7 +59,18 @@ QString stepName(analysis::DrawStep step)
 QString technologyName(analysis::TechnologyType type)
 {
     const analysis::TechnologyEntry *technology = analysis::findTechnology(type);
-    return technology ? DrawMessage::tr(technology->caption) : QString();
+    return technology
+            ? QCoreApplication::translate(analysis::technologyTextContext, technology->caption)
+            : QString();
+}
+
+/// Whether `stop` is a division by a price of 0.
+bool priceOfZero(const analysis::Diagnostic &stop)
+{
+    using analysis::InputBox;
+    return stop.kind == analysis::DiagnosticKind::DivisionByZero
+            && (stop.input == InputBox::PriceX || stop.input == InputBox::PriceY)
+            && stop.inputValue == 0;
 }
 
 /// The first sentence of a Draw that completed or wrote the impossibility line.
@@ -90,6 +101,9 @@ QString stopSentence(const analysis::Diagnostic &stop)
     const QString value = number(stop.inputValue);
     switch (stop.kind) {
     case DiagnosticKind::DivisionByZero:
+        if (priceOfZero(stop))
+            return DrawMessage::tr("Stopped: %1 is 0, but the program needs prices above 0.")
+                    .arg(box);
         if (stop.input)
             return DrawMessage::tr("Stopped: %1 is %2, so %3 cannot be computed.")
                     .arg(box, value, step);
@@ -119,8 +133,13 @@ QString stopSentence(const analysis::Diagnostic &stop)
         return DrawMessage::tr("Stopped: %1 lies too far off the chart to be drawn (beyond about "
                                "3.4E+38).")
                 .arg(step);
+    case DiagnosticKind::OutsideDomain:
+        return DrawMessage::tr("Stopped: %1 is %2, but it must be greater than %3.")
+                .arg(box, value, number(stop.second));
     case DiagnosticKind::PartialRead:
+    case DiagnosticKind::NothingRead:
     case DiagnosticKind::CheapestAtScanEdge:
+    case DiagnosticKind::ExactBeyondScan:
     case DiagnosticKind::ChoiceOutsideChart:
     case DiagnosticKind::Tie:
         break;
@@ -132,12 +151,15 @@ QString warningSentence(const analysis::Diagnostic &warning)
 {
     using analysis::DiagnosticKind;
     switch (warning.kind) {
-    case DiagnosticKind::PartialRead: {
+    case DiagnosticKind::PartialRead:
+    case DiagnosticKind::NothingRead: {
+        const QString box = warning.input ? DrawMessage::boxName(*warning.input) : QString();
         const QString text = QString::fromStdString(warning.text);
-        QString sentence =
-                DrawMessage::tr("Only the start of %1, \"%2\", was read: it counts as %3.")
-                        .arg(warning.input ? DrawMessage::boxName(*warning.input) : QString(), text,
-                             number(warning.first));
+        QString sentence = warning.kind == DiagnosticKind::NothingRead
+                ? DrawMessage::tr("Nothing of %1, \"%2\", reads as a number: it counts as 0.")
+                          .arg(box, text)
+                : DrawMessage::tr("Only the start of %1, \"%2\", was read: it counts as %3.")
+                          .arg(box, text, number(warning.first));
         const bool comma = QLocale().decimalPoint() != QLatin1String(".")
                 || warning.text.compare(warning.usedLength, 1, ",") == 0;
         if (comma)
@@ -150,18 +172,21 @@ QString warningSentence(const analysis::Diagnostic &warning)
                                "(X from 1 to %2), so the cheapest combination may lie outside "
                                "the chart.")
                 .arg(quantity(warning.first), quantity(warning.second));
+    case DiagnosticKind::ExactBeyondScan:
+        return DrawMessage::tr("This combination is exact: it lies beyond the drawn part of the "
+                               "isoquant, whose scanned points run from X = %1 to X = %2.")
+                .arg(quantity(warning.first), quantity(warning.second));
     case DiagnosticKind::ChoiceOutsideChart:
         return DrawMessage::tr("The chosen point, X = %1 and Y = %2, lies outside the chart.")
                 .arg(quantity(warning.first), quantity(warning.second));
     case DiagnosticKind::Tie:
         return DrawMessage::tr("Both corners cost the same, so every combination on the isoquant "
-                               "is cheapest (%1 optimum points counted): the result line shows "
-                               "one of them.")
-                .arg(number(warning.first));
+                               "between them costs the same: the result line shows one of them.");
     case DiagnosticKind::DivisionByZero:
     case DiagnosticKind::NegativePower:
     case DiagnosticKind::BeyondDouble:
     case DiagnosticKind::BeyondChart:
+    case DiagnosticKind::OutsideDomain:
         break;
     }
     return {};
@@ -181,16 +206,13 @@ QString DrawMessage::boxName(analysis::InputBox box)
         return tr("the price of Y");
     case InputBox::FixedY:
         return tr("the fixed level of Y");
-    case InputBox::CoefX:
-        return tr("the parameter a of perfect substitutes");
-    case InputBox::CoefY:
-        return tr("the parameter b of perfect substitutes");
-    case InputBox::CdExpX:
-        return tr("the exponent a of Cobb-Douglas");
-    case InputBox::CdExpY:
+    default:
         break;
     }
-    return tr("the exponent b of Cobb-Douglas");
+    const analysis::ParameterBox *parameter = analysis::findParameterBox(box);
+    return parameter
+            ? QCoreApplication::translate(analysis::technologyTextContext, parameter->description)
+            : QString();
 }
 
 QString DrawMessage::status(const analysis::DrawOutcome &outcome, EarlierTexts earlier)
@@ -207,7 +229,8 @@ QString DrawMessage::status(const analysis::DrawOutcome &outcome, EarlierTexts e
     // After a stop only the partial reads matter: they may explain it. The other warnings are
     // about a result that did not come.
     for (const analysis::Diagnostic &diagnostic : outcome.diagnostics) {
-        const bool partial = diagnostic.kind == analysis::DiagnosticKind::PartialRead;
+        const bool partial = diagnostic.kind == analysis::DiagnosticKind::PartialRead
+                || diagnostic.kind == analysis::DiagnosticKind::NothingRead;
         if (!diagnostic.stops() && (!stop || partial))
             sentences << warningSentence(diagnostic);
     }

@@ -9,6 +9,10 @@
 #include <utility>
 #include <vector>
 
+namespace analysis {
+struct ParameterBox;
+}
+
 QT_BEGIN_NAMESPACE
 class QAction;
 class QGroupBox;
@@ -29,11 +33,11 @@ public:
 
     /// Enables the frame of `technology` and disables the others.
     void enableFrameOf(analysis::TechnologyType technology);
-    /// Copies the four parameter texts into the inputs of a Draw.
+    /// Copies the parameter texts into the inputs of a Draw.
     void readParameters(analysis::DrawInputs &inputs) const;
 
 signals:
-    /// Any of the four parameter texts has changed.
+    /// Any of the parameter texts has changed.
     void parametersChanged();
 
 private:
@@ -41,12 +45,8 @@ private:
 
     std::function<analysis::TechnologyType()> selectedTechnology;
     std::vector<QGroupBox *> frame1; ///< in the order of analysis::technologies()
-    /// Each parameter box and the text of the Draw's inputs it holds.
-    std::vector<std::pair<QLineEdit *, std::string analysis::DrawInputs::*>> boxes;
-    QLineEdit *text1 = nullptr;
-    QLineEdit *text2 = nullptr;
-    QLineEdit *text3 = nullptr;
-    QLineEdit *text4 = nullptr;
+    /// Each parameter box (Text1, Text2, ...) and the table's box it shows.
+    std::vector<std::pair<QLineEdit *, const analysis::ParameterBox *>> boxes;
     QPushButton *command1 = nullptr;
     QAction *mnuexit4 = nullptr;
 };

@@ -131,7 +131,9 @@ void MainWindow::createControls()
     int top = 660;
     for (const analysis::TechnologyEntry &technology : analysis::technologies()) {
         const int index = static_cast<int>(technology.type);
-        auto *button = new QRadioButton(tr(technology.caption), frame1);
+        auto *button = new QRadioButton(
+                QCoreApplication::translate(analysis::technologyTextContext, technology.caption),
+                frame1);
         button->setObjectName(QStringLiteral("Option1_%1").arg(index));
         placeInTwips(button, 600, top, 2505, 330);
         option1->addButton(button, index);
