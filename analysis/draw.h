@@ -175,6 +175,9 @@ struct ResultRecord
     std::optional<double> slope; ///< priceX / priceY, shown with a minus sign (not if impossible)
     std::optional<double> averageCost; ///< cost / level (only when Completed)
     ResultOutcome outcome = ResultOutcome::Completed;
+    /// The chosen combination is the cheapest of the points scanned on the isoquant (the long
+    /// run's Cobb-Douglas grid), close to the cheapest combination but not exactly it.
+    bool scanned = false;
     bool operator==(const ResultRecord &) const = default;
 };
 

@@ -174,6 +174,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+6"/>
+        <source>%1, long run: to produce %2, the cheapest of the points scanned on the isoquant is %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>%1, long run: the cheapest way to produce %2 is %3.</source>
         <translation type="unfinished"></translation>
@@ -657,7 +662,7 @@ Written by the Production Lab developers, 2026. Version %1.</source>
 <context>
     <name>Technology</name>
     <message>
-        <location filename="../analysis/technologies/cobbdouglas.cpp" line="+202"/>
+        <location filename="../analysis/technologies/cobbdouglas.cpp" line="+203"/>
         <location filename="../analysis/technologies/perfectsubstitutes.cpp" line="+120"/>
         <source>a =</source>
         <translation type="unfinished"></translation>

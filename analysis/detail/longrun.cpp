@@ -36,6 +36,7 @@ void longRunDraw(DrawContext &context, const TechnologyEntry &technology,
         tie.step = DrawStep::Choice;
         context.warn(std::move(tie));
     }
+    context.draftResult().scanned = choice.scanned;
     writeSlope(context);
     writeReport(context, choice, level);
 }

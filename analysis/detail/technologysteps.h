@@ -23,6 +23,8 @@ struct LongRunChoice
     double x = 0, y = 0, cost = 0;
     bool inUnits = false; ///< true: plain units; false: chart units
     bool tie = false; ///< another, different combination costs exactly as much
+    /// The cheapest of the isoquant's scanned points, near the cheapest combination but not it.
+    bool scanned = false;
 };
 
 /// A chosen combination in plain units: the unit of the short period, whose fixed Y is typed in

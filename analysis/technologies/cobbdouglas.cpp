@@ -151,6 +151,7 @@ LongRunChoice longRun(DrawContext &context, const P &p, const Level &level)
         // however expensive every point is.
         if (first || cost < cheapestScanned.cost) {
             cheapestScanned = { scanX, scanY, cost };
+            cheapestScanned.scanned = true;
             first = false;
         }
         lastX = scanX;

@@ -230,6 +230,11 @@ void TestStatusLine::wordsEachCaseInWhole_data()
             << "Cobb-Douglas, long run: the cheapest way to produce 2 is X = 3.01 and Y = 0.77 at "
                "a cost of 25.77. This combination is exact: it lies beyond the drawn part of the "
                "isoquant, whose scanned points run from X = 6 to X = 9991.";
+    QTest::newRow("scanned point")
+            << cobbDouglas << false << QStringList{}
+            << "Cobb-Douglas, long run: to produce 3000, the cheapest of the "
+               "points scanned on the isoquant is X = 4511 and Y = 1158.16 "
+               "at a cost of 38647.57.";
     QTest::newRow("tie") << substitutes << false << QStringList{ "priceX", "5", "priceY", "5" }
                          << "Perfect substitutes, long run: the cheapest way to produce 3000 is X "
                             "= 0 and Y = 3000 at a cost of 15000. Both corners cost the same, so "

@@ -89,6 +89,12 @@ QString resultSentence(const analysis::ResultRecord &r)
         return DrawMessage::tr("%1, short period with Y fixed at %2: a level of %3 needs %4.")
                 .arg(technology, number(r.fixedY.value_or(0)), number(r.level), point);
     }
+    // A point of the scanned isoquant is only near the cheapest combination: it is not called
+    // the cheapest way.
+    if (r.scanned)
+        return DrawMessage::tr("%1, long run: to produce %2, the cheapest of the points scanned on "
+                               "the isoquant is %3.")
+                .arg(technology, number(r.level), point);
     return DrawMessage::tr("%1, long run: the cheapest way to produce %2 is %3.")
             .arg(technology, number(r.level), point);
 }
