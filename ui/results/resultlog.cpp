@@ -49,7 +49,7 @@ QString technologyWithParameters(const ResultRecord &row, const QLocale &locale)
     for (std::size_t i = 0; i < technology->parameters.size() && i < std::size(values); ++i) {
         if (values[i])
             parameters << QLatin1Char("ab"[i]) + QStringLiteral(" = ")
-                            + exactNumberText(*values[i]).replace(u'.', locale.decimalPoint());
+                            + numberText(*values[i]).replace(u'.', locale.decimalPoint());
     }
     if (!parameters.isEmpty())
         line += QCoreApplication::translate("ResultLog", " with ") + parameters.join(u", ");

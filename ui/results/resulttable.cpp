@@ -19,7 +19,7 @@ struct Overloaded : Ts...
 /// out: every spreadsheet reads the number without them.
 QString regionalNumberText(double value, const QLocale &locale)
 {
-    QString text = exactNumberText(value);
+    QString text = numberText(value);
     text.replace(u'.', locale.decimalPoint());
     return text;
 }
@@ -48,7 +48,7 @@ QString cellText(const TableCell &cell, const QLocale *locale)
                               [](std::monostate) { return QString(); },
                               [locale](double value) {
                                   return locale ? regionalNumberText(value, *locale)
-                                                : exactNumberText(value);
+                                                : numberText(value);
                               },
                               [](const QString &text) { return text; },
                       },
@@ -57,13 +57,16 @@ QString cellText(const TableCell &cell, const QLocale *locale)
 
 } // namespace
 
-QString exactNumberText(double value)
+QString numberText(double value)
 {
     if (!std::isfinite(value))
         return QString();
-    // Shortest form that reads back exactly; never depends on the C or Qt locale.
+    // Twelve significant digits hide the last bits of binary arithmetic (4510.999999999926 is
+    // the scan's 4511) and keep every digit a student's calculator shows; the general format
+    // drops trailing zeros. Never depends on the C or Qt locale.
     std::array<char, 32> digits{};
-    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value,
+                                      std::chars_format::general, 12);
     return QString::fromLatin1(digits.data(), result.ptr - digits.data());
 }
 

@@ -22,15 +22,17 @@ struct Table
     QList<QList<TableCell>> rows; ///< each as long as the header
 };
 
-/// The shortest decimal text that reads back as exactly `value`, with "." as the decimal point
-/// ("0.7", "3000", "1e+300"); empty for a value that is not finite.
-QString exactNumberText(double value);
+/// `value` rounded to 12 significant digits, in its shortest form, with "." as the decimal point
+/// and no grouping ("0.7", "4511" for 4510.999999999926, "1158.15739843", "1e+300"); empty for a
+/// value that is not finite.
+QString numberText(double value);
 
 /// The table as CSV (RFC 4180): UTF-8, the header row first, CRLF line ends, fields quoted
-/// where they hold a comma, a quote or a line break; numbers exact, "." as the decimal point.
+/// where they hold a comma, a quote or a line break; numbers as numberText() writes them.
 QByteArray toCsv(const Table &table);
 
-/// The table as tab-separated lines with the decimal separator of `locale`, numbers exact, so
+/// The table as tab-separated lines with the decimal separator of `locale`, numbers as
+/// numberText() writes them, so
 /// that a spreadsheet of the user's language reads them as columns of numbers.
 QString toTabSeparated(const Table &table, const QLocale &locale);
 
