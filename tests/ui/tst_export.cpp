@@ -61,6 +61,24 @@ QString pdfText(const QString &path)
             .simplified();
 }
 
+/// The height of each word of a PDF's first page, in points, in the order pdftotext reads them.
+QList<std::pair<QString, double>> pdfWordHeights(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  { QStringLiteral("-bbox"), path, QStringLiteral("-") });
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    QList<std::pair<QString, double>> words;
+    const QRegularExpression word(
+            QStringLiteral("<word xMin=\"[^\"]*\" yMin=\"([^\"]*)\" xMax=\"[^\"]*\" "
+                           "yMax=\"([^\"]*)\">([^<]*)</word>"));
+    for (const QRegularExpressionMatch &m :
+         word.globalMatch(QString::fromUtf8(process.readAllStandardOutput())))
+        words.append({ m.captured(3), m.captured(2).toDouble() - m.captured(1).toDouble() });
+    return words;
+}
+
 /// The share of the pixels inked in `image` that `other` inks too, within a pixel.
 double matchingInk(const QImage &image, const QImage &other)
 {
@@ -423,6 +441,18 @@ private slots:
              { "Cobb-Douglas: Prod = X ^ a * Y ^ b with a = 0.7, b = 0.3",
                "Perfect substitutes: Prod = a X + b Y with a = 1, b = 1", "Fixed proportions" })
             QVERIFY2(page.contains(QLatin1String(used)), used);
+
+        // The chart's letters stand in proportion to the page's text, not to the chart.
+        const auto words = pdfWordHeights(printer.outputFileName());
+        const auto height = [&words](const QString &text) {
+            for (const auto &[word, points] : words)
+                if (word == text)
+                    return points;
+            return 0.0;
+        };
+        const double letter = height(QStringLiteral("Y")), text = height(QStringLiteral("Cost"));
+        QVERIFY2(letter > 0 && text > 0 && letter <= 1.5 * text && letter >= 0.5 * text,
+                 qPrintable(QStringLiteral("letter %1 pt, text %2 pt").arg(letter).arg(text)));
     }
 };
 

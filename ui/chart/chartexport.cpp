@@ -45,7 +45,8 @@ QString writePng(const ChartPicture &picture, QIODevice &device)
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        picture.paint(painter, QRectF(QPointF(0, 0), geometry.pixels), geometry.penScale);
+        picture.paint(painter, QRectF(QPointF(0, 0), geometry.pixels), geometry.penScale,
+                      geometry.penScale);
     }
     QImageWriter writer(&device, "png");
     if (!writer.write(image))
@@ -67,7 +68,8 @@ QString writeSvg(const ChartPicture &picture, QIODevice &device)
     QPainter painter;
     if (!painter.begin(&svg))
         return QCoreApplication::translate("ChartExport", "The drawing could not be started.");
-    picture.paint(painter, QRectF(QPointF(0, 0), geometry.pixels), geometry.penScale);
+    picture.paint(painter, QRectF(QPointF(0, 0), geometry.pixels), geometry.penScale,
+                  geometry.penScale);
     painter.end();
     return QString();
 }
@@ -84,7 +86,8 @@ QString writePdf(const ChartPicture &picture, QIODevice &device)
     if (!painter.begin(&pdf))
         return QCoreApplication::translate("ChartExport", "The document could not be started.");
     const QRectF page(QPointF(0, 0), QSizeF(pdf.width(), pdf.height()));
-    picture.paint(painter, page, page.width() / picture.size.width());
+    const qreal scale = page.width() / picture.size.width();
+    picture.paint(painter, page, scale, scale);
     painter.end();
     return QString();
 }

@@ -20,8 +20,10 @@ struct ChartPicture
     /// Where the chart's area, from 0 to 10 on both axes, lies in the picture, in the same units.
     QRectF plotArea;
     /// Paints the picture dark on white into `target`, pens `penScale` times their width on
-    /// screen.
-    std::function<void(QPainter &painter, const QRectF &target, qreal penScale)> paint;
+    /// screen and letters and numbers `textScale` times their size on screen (a printed page
+    /// keeps them in proportion to its own text rather than to the chart).
+    std::function<void(QPainter &painter, const QRectF &target, qreal penScale, qreal textScale)>
+            paint;
 };
 
 /// The file formats the chart is exported in.

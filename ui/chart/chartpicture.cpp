@@ -69,7 +69,9 @@ void paintFrame(QPainter &painter, const QRectF &chart, const QRectF &userCorner
     if (!look.axisLetters && !look.scale)
         return;
     QFont font = look.font;
-    font.setPixelSize(std::max(1, qRound(fontTwips * ky)));
+    // 15 twips make a pixel at 100 %.
+    font.setPixelSize(std::max(
+            1, qRound(look.textScale > 0 ? fontTwips / 15 * look.textScale : fontTwips * ky)));
     painter.setFont(font);
     const auto text = [&](double left, double top, double width, double height, int flags,
                           const QString &caption) {

@@ -122,6 +122,9 @@ struct ChartLook
     /// Design pixels to target units, for pens, points and the axes: the chart area's width
     /// over 133 keeps the design's proportions (PlotSurface uses its zoom factor).
     qreal penScale = 1;
+    /// Letters and numbers this many times their size on screen at 100 %; 0 keeps them in
+    /// proportion to the chart area, as on screen.
+    qreal textScale = 0;
     QFont font; ///< family and weight of the letters and numbers; their size follows the target
 };
 

@@ -142,8 +142,10 @@ ChartPicture PlotSurface::exportPicture()
     look.scale = showScale;
     look.font = controlFont();
     return { figure.size(), chartAreaIn(figure),
-             [this, look](QPainter &painter, const QRectF &target, qreal penScale) mutable {
+             [this, look](QPainter &painter, const QRectF &target, qreal penScale,
+                          qreal textScale) mutable {
                  look.penScale = penScale;
+                 look.textScale = textScale;
                  if (retain) {
                      paintChart(painter, target, operations, corners, look);
                      return;

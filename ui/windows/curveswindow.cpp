@@ -99,7 +99,7 @@ ChartPicture CurvesWindow::chartPicture() const
     const analysis::CurveCharts charts = shown;
     return { whole.size(), first,
              [charts, caption, first, second](QPainter &painter, const QRectF &target,
-                                              qreal penScale) {
+                                              qreal penScale, qreal textScale) {
                  if (charts.charts.size() != 2)
                      return;
                  const auto place = [&](const QRectF &r) {
@@ -110,7 +110,7 @@ ChartPicture CurvesWindow::chartPicture() const
                  ink.setColor(QPalette::Base, Qt::white);
                  ink.setColor(QPalette::WindowText, Qt::black);
                  QFont font = controlFont();
-                 font.setPixelSize(qMax(1, qRound(11 * penScale))); // 8.25 points on screen
+                 font.setPixelSize(qMax(1, qRound(11 * textScale))); // 8.25 points on screen
                  painter.save();
                  painter.fillRect(target, Qt::white);
                  painter.setFont(font);
