@@ -12,7 +12,6 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
-#include <cmath>
 #include <memory>
 
 // The shared accessibility helpers of ui/ (text boxes read whole, charts as graphics, Escape),
@@ -249,15 +248,6 @@ void TestAccessibility::curveChartsSayTheirNumbers()
                             "defined."));
 }
 
-/// The relative luminance of `c` (WCAG 2).
-static double luminance(QColor c)
-{
-    const auto channel = [](double v) {
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
 void TestAccessibility::curveColoursStandOut_data()
 {
     QTest::addColumn<QColor>("background");
@@ -285,13 +275,7 @@ void TestAccessibility::curveColoursStandOut()
         QPainter painter(&image);
         paintCurveChart(painter, image.rect(), chart, palette, 2);
         painter.end();
-        double best = 1;
-        const double lb = luminance(background);
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const double la = luminance(image.pixelColor(x, y));
-                best = std::max(best, (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05));
-            }
+        const double best = bestContrast(image, background);
         QVERIFY2(best >= 3, qPrintable(QStringLiteral("curve kind %1: %2:1").arg(kind).arg(best)));
     }
 }

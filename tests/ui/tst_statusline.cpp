@@ -409,26 +409,6 @@ void TestStatusLine::keyboardAlone()
     QCOMPARE(resultsCaption(control<QPlainTextEdit>("Label4")), QString());
 }
 
-/// The highest contrast ratio of any pixel of `image` against `background`.
-static double bestContrast(const QImage &image, QColor background)
-{
-    const auto luminance = [](QColor c) {
-        const auto channel = [](double v) {
-            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF())
-                + 0.0722 * channel(c.blueF());
-    };
-    const double lb = luminance(background);
-    double best = 1;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const double la = luminance(image.pixelColor(x, y));
-            best = std::max(best, (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05));
-        }
-    return best;
-}
-
 void TestStatusLine::darkPaletteKeepsTheContrast()
 {
     form1.reset();
