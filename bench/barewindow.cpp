@@ -3,6 +3,7 @@
 // parameter windows with their controls, hidden, as its children. Nothing is connected, measured
 // or computed.
 #include <QApplication>
+#include <QDialog>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -120,7 +121,7 @@ int main(int argc, char *argv[])
     file->addAction(QStringLiteral("Export &Results..."));
     file->addAction(QStringLiteral("&Print..."))->setShortcut(QKeySequence::Print);
     file->addSeparator();
-    file->addAction(QStringLiteral("&Exit"));
+    file->addAction(QStringLiteral("E&xit"));
     QMenu *edit = form1.menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->addAction(QStringLiteral("&Copy Results"))
             ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -149,7 +150,7 @@ int main(int argc, char *argv[])
     form1.statusBar()->addWidget(status, 1);
 
     // The two parameter windows, created hidden after the main window's controls.
-    QWidget form5(&form1, Qt::Window);
+    QDialog form5(&form1);
     form5.setWindowTitle(QStringLiteral("General parametres"));
     QWidget *area5 = client(&form5, 8100, 4200);
     build(area5,

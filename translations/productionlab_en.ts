@@ -43,27 +43,27 @@
 <context>
     <name>CurvePlot</name>
     <message>
-        <location filename="../ui/chart/curveplot.cpp" line="+31"/>
+        <location filename="../ui/chart/curveplot.cpp" line="+70"/>
         <source>Long-run total</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Long-run average</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Long-run marginal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Short-period total</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Short-period average</source>
         <translation type="unfinished"></translation>
     </message>
@@ -73,12 +73,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Average fixed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Short-period marginal</source>
         <translation type="unfinished"></translation>
     </message>
@@ -88,20 +88,37 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Cross demand for Y</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Inverse demand for X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+173"/>
+        <source>%1 %2</source>
+        <extracomment>A curve&apos;s name in the legend, then its value at the marker: &quot;Long-run total 38647.56&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 not defined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 at %2 %3: %4.</source>
+        <extracomment>A chart&apos;s title, its horizontal axis&apos;s title and the marker&apos;s place on it, then the curves&apos; values there: &quot;Total cost at Level of production 3000: Long-run total 38647.56.&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>CurvesWindow</name>
     <message>
-        <location filename="../ui/windows/curveswindow.cpp" line="+34"/>
+        <location filename="../ui/windows/curveswindow.cpp" line="+35"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -330,7 +347,17 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>The latest chosen point is X = %1, Y = %2.</source>
+        <source>The latest chosen point is X = %1, Y = %2, which produces %3 at a cost of %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The slope of its isocost line is -%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The average cost is %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -435,7 +462,7 @@
 <context>
     <name>IsoquantParametersWindow</name>
     <message>
-        <location filename="../ui/windows/isoquantparameterswindow.cpp" line="+96"/>
+        <location filename="../ui/windows/isoquantparameterswindow.cpp" line="+97"/>
         <source>Parametres of the isoquants</source>
         <translation type="unfinished"></translation>
     </message>
@@ -453,12 +480,12 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/windows/mainwindow.cpp" line="+51"/>
+        <location filename="../ui/windows/mainwindow.cpp" line="+53"/>
         <source>Elements of the neoclassical theory of production</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+34"/>
         <source>Production Lab</source>
         <translation type="unfinished"></translation>
     </message>
@@ -523,13 +550,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+57"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+4"/>
-        <source>&amp;Exit</source>
+        <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -598,7 +625,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+45"/>
         <source>Slope of the isocost line</source>
         <translation type="unfinished"></translation>
     </message>
@@ -608,7 +635,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+100"/>
+        <location line="+84"/>
+        <source>The chart and the results are cleared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Cost curves</source>
         <translation type="unfinished"></translation>
     </message>

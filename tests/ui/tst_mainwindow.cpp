@@ -35,7 +35,9 @@ private slots:
     void startState();
     void captionsAndDesignNames_data();
     void captionsAndDesignNames();
-    void tabOrderAndNoDefaultButton();
+    void tabOrder();
+    void enterInABoxDraws_data();
+    void enterInABoxDraws();
     void longRunDraw_data();
     void longRunDraw();
     void shortPeriodDraw_data();
@@ -155,7 +157,7 @@ void TestMainWindow::captionsAndDesignNames_data()
           "The technology which minimalizes the costs requires the inputs X and Y in these "
           "quantities:" },
         { "mnufile", "&File" },
-        { "mnuexit", "&Exit" },
+        { "mnuexit", "E&xit" },
         { "mnuparametres", "&Parametres" },
         { "mnugenparam", "&General" },
         { "mnupreferences", "&Isoquants" },
@@ -192,7 +194,7 @@ void TestMainWindow::captionsAndDesignNames()
     QCOMPARE(shown, text);
 }
 
-void TestMainWindow::tabOrderAndNoDefaultButton()
+void TestMainWindow::tabOrder()
 {
     QApplication::setActiveWindow(form1.get());
     QVERIFY(QTest::qWaitForWindowActive(form1.get()));
@@ -210,18 +212,42 @@ void TestMainWindow::tabOrderAndNoDefaultButton()
              (QStringList{ "Text1", "Text2", "Text3", "Picture1", "Command1", "Command2",
                            "Option1_3", "Label4", "Text1" }));
 
-    // The group is one stop, entered at the selected technology; Text4 follows when shown.
+    // The group is one stop, entered at the selected technology; Text4 follows the price of Y
+    // when shown.
     choose(1);
     action("mnushort")->trigger();
     control<QLineEdit>("Text1")->setFocus();
-    QCOMPARE(tabThrough(9).mid(6), (QStringList{ "Option1_1", "Label4", "Text4", "Text1" }));
+    QCOMPARE(tabThrough(9),
+             (QStringList{ "Text1", "Text2", "Text3", "Text4", "Picture1", "Command1", "Command2",
+                           "Option1_1", "Label4", "Text1" }));
+}
 
-    // Enter in a text box presses no button.
-    control<QLineEdit>("Text1")->setFocus();
-    QTest::keyClick(control<QLineEdit>("Text1"), Qt::Key_Return);
-    QVERIFY(results().isEmpty());
-    for (QPushButton *button : form1->findChildren<QPushButton *>())
-        QVERIFY(!button->isDefault() && !button->autoDefault());
+void TestMainWindow::enterInABoxDraws_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    for (const char *box : { "Text1", "Text2", "Text3", "Text4" }) {
+        QTest::addRow("%s, Return", box) << box << int(Qt::Key_Return);
+        QTest::addRow("%s, keypad Enter", box) << box << int(Qt::Key_Enter);
+    }
+}
+
+// Enter in a box presses Draw, as a default button does, and the keyboard stays in the box.
+void TestMainWindow::enterInABoxDraws()
+{
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    action("mnushort")->trigger(); // Text4 shown
+    QApplication::setActiveWindow(form1.get());
+    auto *text = control<QLineEdit>(qPrintable(box));
+    text->setFocus();
+    for (int draws = 1; draws <= 2; ++draws) {
+        QTest::keyClick(text, Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(results().count(u'\r'), draws);
+    }
+    QCOMPARE(QApplication::focusWidget(), text);
+    QVERIFY(!blank(chart()));
 }
 
 void TestMainWindow::longRunDraw_data()

@@ -1,22 +1,61 @@
 #include "curveplot.h"
 
+#include "ui/accessibility.h"
 #include "ui/windowlook.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
+/// A curve's colour in two shades: a dark one for a light background and a light one for a dark
+/// background, each at least 3:1 in contrast against white, #f0f0f0 and against dark greys up
+/// to #353535 (WCAG 1.4.11).
+struct Shades
+{
+    QRgb onLight, onDark;
+};
+
+constexpr Shades blue{ 0x1f5fbf, 0x6fa8ff };
+constexpr Shades red{ 0xc03030, 0xff7070 };
+constexpr Shades green{ 0x1a803a, 0x4cc46a };
+constexpr Shades purple{ 0x8040a0, 0xc78bff };
+constexpr Shades grey{ 0x707070, 0xa0a0a0 };
+
+/// The relative luminance of `colour` (WCAG 2).
+double luminance(const QColor &colour)
+{
+    const auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF())
+            + 0.0722 * channel(colour.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+/// The shade of `shades` that stands out more against `background`.
+QColor shadeOn(Shades shades, const QColor &background)
+{
+    const QColor light = QColor::fromRgb(shades.onLight), dark = QColor::fromRgb(shades.onDark);
+    return contrast(light, background) >= contrast(dark, background) ? light : dark;
+}
+
 /// How a curve looks and what the legend calls it.
 struct CurveLook
 {
     const char *legend;
-    QColor colour;
+    Shades colour;
     Qt::PenStyle style;
     qreal width;
 };
@@ -28,45 +67,37 @@ CurveLook lookOf(analysis::CurveKind kind)
     // each curve of a chart differs from the others in its line style as well as its colour.
     switch (kind) {
     case CurveKind::LongRunTotal:
-        return { QT_TRANSLATE_NOOP("CurvePlot", "Long-run total"), QColor(0x1f, 0x5f, 0xbf),
-                 Qt::SolidLine, 2.5 };
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Long-run total"), blue, Qt::SolidLine, 2.5 };
     case CurveKind::LongRunAverage:
-        return { QT_TRANSLATE_NOOP("CurvePlot", "Long-run average"), QColor(0x1f, 0x5f, 0xbf),
-                 Qt::SolidLine, 2.5 };
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Long-run average"), blue, Qt::SolidLine, 2.5 };
     case CurveKind::LongRunMarginal:
-        return { QT_TRANSLATE_NOOP("CurvePlot", "Long-run marginal"), QColor(0xc0, 0x30, 0x30),
-                 Qt::DashLine, 2.5 };
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Long-run marginal"), red, Qt::DashLine, 2.5 };
     case CurveKind::ShortTotal:
-        return { QT_TRANSLATE_NOOP("CurvePlot", "Short-period total"), QColor(0x1a, 0x80, 0x3a),
-                 Qt::DashLine, 1.5 };
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Short-period total"), green, Qt::DashLine, 1.5 };
     case CurveKind::ShortAverage:
-        return { QT_TRANSLATE_NOOP("CurvePlot", "Short-period average"), QColor(0x1a, 0x80, 0x3a),
-                 Qt::SolidLine, 1.5 };
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Short-period average"), green, Qt::SolidLine,
+                 1.5 };
     case CurveKind::ShortAverageVariable:
-        return { QT_TRANSLATE_NOOP("CurvePlot", "Average variable"), QColor(0x80, 0x40, 0xa0),
-                 Qt::DashLine, 1.5 };
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Average variable"), purple, Qt::DashLine, 1.5 };
     case CurveKind::ShortAverageFixed:
-        return { QT_TRANSLATE_NOOP("CurvePlot", "Average fixed"), QColor(0x70, 0x70, 0x70),
-                 Qt::DotLine, 1.5 };
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Average fixed"), grey, Qt::DotLine, 1.5 };
     case CurveKind::ShortMarginal:
-        return { QT_TRANSLATE_NOOP("CurvePlot", "Short-period marginal"), QColor(0xc0, 0x30, 0x30),
-                 Qt::DashDotLine, 1.5 };
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Short-period marginal"), red, Qt::DashDotLine,
+                 1.5 };
     case CurveKind::DemandX:
-        return { QT_TRANSLATE_NOOP("CurvePlot", "Demand for X"), QColor(0x1f, 0x5f, 0xbf),
-                 Qt::SolidLine, 2 };
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Demand for X"), blue, Qt::SolidLine, 2 };
     case CurveKind::DemandY:
-        return { QT_TRANSLATE_NOOP("CurvePlot", "Cross demand for Y"), QColor(0x1a, 0x80, 0x3a),
-                 Qt::DashLine, 2 };
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Cross demand for Y"), green, Qt::DashLine, 2 };
     case CurveKind::InverseDemandX:
-        return { QT_TRANSLATE_NOOP("CurvePlot", "Inverse demand for X"), QColor(0x1f, 0x5f, 0xbf),
-                 Qt::SolidLine, 2 };
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Inverse demand for X"), blue, Qt::SolidLine, 2 };
     }
-    return { "", Qt::black, Qt::SolidLine, 1 };
+    return { "", grey, Qt::SolidLine, 1 };
 }
 
-QPen penOf(const CurveLook &look, double scale)
+QPen penOf(const CurveLook &look, const QColor &background, double scale)
 {
-    return QPen(look.colour, look.width * scale, look.style, Qt::FlatCap, Qt::RoundJoin);
+    return QPen(shadeOn(look.colour, background), look.width * scale, look.style, Qt::FlatCap,
+                Qt::RoundJoin);
 }
 
 QString fromUtf8(const std::string &text)
@@ -77,6 +108,15 @@ QString fromUtf8(const std::string &text)
 QString scaleText(double value)
 {
     return QLocale().toString(value, 'g', 12);
+}
+
+/// A value read at the marker, to the hundredth, without digit grouping.
+QString valueText(double value)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const double hundredths = std::round(value * 100) / 100;
+    return locale.toString(std::isfinite(hundredths) ? hundredths : value, 'g', 15);
 }
 
 /// The number of scale marks past 0; the last one is the axis's end.
@@ -102,7 +142,8 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
     const QFontMetrics metrics = painter.fontMetrics();
     const int line = metrics.height();
     const QColor ink = palette.color(QPalette::WindowText);
-    painter.fillRect(area, palette.color(QPalette::Base));
+    const QColor background = palette.color(QPalette::Base);
+    painter.fillRect(area, background);
 
     int scaleWidth = 0;
     for (int i = 0; i <= marks(chart.vertical); ++i)
@@ -176,7 +217,7 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
     painter.drawLine(guide, QPointF(guide.x(), plot.top()));
     for (const analysis::Curve &curve : chart.curves) {
         const CurveLook look = lookOf(curve.kind);
-        painter.setPen(penOf(look, scale));
+        painter.setPen(penOf(look, background, scale));
         for (const auto &piece : curve.pieces) {
             QPolygonF polyline;
             polyline.reserve(static_cast<qsizetype>(piece.size()));
@@ -189,7 +230,7 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
         if (!curve.marker)
             continue;
         painter.setPen(QPen(ink, scale));
-        painter.setBrush(lookOf(curve.kind).colour);
+        painter.setBrush(shadeOn(lookOf(curve.kind).colour, background));
         painter.drawEllipse(toPixel(curve.marker->x, curve.marker->y), 3.5 * scale, 3.5 * scale);
     }
     painter.restore();
@@ -205,7 +246,7 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
         const int left = area.left() + px(6) + static_cast<int>(i % 2) * columnWidth;
         const int top = plot.bottom() + 2 * line + px(10) + static_cast<int>(i / 2) * line;
         const int textWidth = columnWidth - px(40);
-        painter.setPen(penOf(look, scale));
+        painter.setPen(penOf(look, background, scale));
         painter.drawLine(QPointF(left, top + line / 2.0), QPointF(left + px(26), top + line / 2.0));
         painter.setPen(ink);
         painter.drawText(QRect(left + px(32), top, textWidth, line), Qt::AlignLeft,
@@ -215,14 +256,33 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
     painter.restore();
 }
 
+QString describeCurveChart(const analysis::CurveChart &chart)
+{
+    QStringList values;
+    for (const analysis::Curve &curve : chart.curves) {
+        const QString legend = QCoreApplication::translate("CurvePlot", lookOf(curve.kind).legend);
+        //: A curve's name in the legend, then its value at the marker: "Long-run total 38647.56"
+        values << (curve.marker ? CurvePlot::tr("%1 %2").arg(legend, valueText(curve.marker->y))
+                                : CurvePlot::tr("%1 not defined").arg(legend));
+    }
+    //: A chart's title, its horizontal axis's title and the marker's place on it, then the
+    //: curves' values there: "Total cost at Level of production 3000: Long-run total 38647.56."
+    return CurvePlot::tr("%1 at %2 %3: %4.")
+            .arg(fromUtf8(chart.title), fromUtf8(chart.horizontal.title), valueText(chart.markerAt),
+                 values.join(QLatin1String("; ")));
+}
+
 CurvePlot::CurvePlot(QWidget *parent) : QWidget(parent)
 {
+    exposeAsChart(this);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void CurvePlot::setChart(analysis::CurveChart shown)
 {
     chart = std::move(shown);
+    setAccessibleName(fromUtf8(chart.title));
+    setAccessibleDescription(describeCurveChart(chart));
     update();
 }
 
@@ -230,4 +290,24 @@ void CurvePlot::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     paintCurveChart(painter, rect(), chart, palette(), zoomFactor());
+    if (hasFocus()) { // a frame in the highlight colour, inside the chart's edge
+        const int width = qRound(2 * zoomFactor());
+        painter.setPen(QPen(palette().color(QPalette::Highlight), width, Qt::SolidLine,
+                            Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(
+                QRectF(rect()).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0));
+    }
+}
+
+void CurvePlot::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void CurvePlot::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }

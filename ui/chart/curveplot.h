@@ -15,7 +15,13 @@ QT_END_NAMESPACE
 void paintCurveChart(QPainter &painter, const QRect &area, const analysis::CurveChart &chart,
                      const QPalette &palette, double scale = 1);
 
-/// One chart of a curves window, repainted whole from its chart on every paint.
+/// What `chart` shows at its marker, for screen readers: its title, where the marker stands and
+/// each curve's value there, named as the legend names it.
+QString describeCurveChart(const analysis::CurveChart &chart);
+
+/// One chart of a curves window, repainted whole from its chart on every paint. It takes the
+/// keyboard focus, and screen readers hear it as a graphic named by the chart's title and
+/// described by describeCurveChart().
 class CurvePlot : public QWidget
 {
     Q_OBJECT
@@ -23,11 +29,13 @@ class CurvePlot : public QWidget
 public:
     explicit CurvePlot(QWidget *parent = nullptr);
 
-    /// Shows `chart` from the next paint on.
+    /// Shows `chart` from the next paint on, and describes it.
     void setChart(analysis::CurveChart chart);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     analysis::CurveChart chart;

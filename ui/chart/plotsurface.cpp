@@ -1,5 +1,6 @@
 #include "plotsurface.h"
 
+#include "ui/accessibility.h"
 #include "ui/windowlook.h"
 
 #include <QPaintEvent>
@@ -26,9 +27,9 @@ struct ExposedArea : QExposeEvent
 
 PlotSurface::PlotSurface(QWidget *parent) : QWidget(parent)
 {
+    exposeAsChart(this);
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::StrongFocus);
     setBackgroundRole(QPalette::Window);
     setForegroundRole(QPalette::WindowText);
     // The figure's parts outside the chart (arrowheads, the scale) are painted on the widget

@@ -75,6 +75,9 @@ void appendToResults(QPlainTextEdit *view, QStringView text)
         from = stop + 1;
     }
     end.endEditBlock();
+    // The caret on the newest line, where Tab lands and a screen reader starts reading.
+    if (view->textCursor().position() != end.position())
+        view->setTextCursor(end);
     QScrollBar *bar = view->verticalScrollBar();
     bar->setValue(bar->maximum());
 }

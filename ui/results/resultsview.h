@@ -13,11 +13,12 @@ QT_END_NAMESPACE
 // the carriage return that ends the last line adds no empty line after it.
 
 /// A read-only plain text view without undo, selectable with the mouse and the keyboard, that
-/// Tab leaves.
+/// Tab enters and leaves: its caret moves with the arrow keys, and screen readers read the line
+/// under it.
 QPlainTextEdit *makeResultsView(const QString &objectName, QWidget *parent);
 
 /// Appends `text` to the caption shown by `view`, laying out the new text only, and brings the
-/// newest line into view.
+/// newest line into view with the caret on it.
 void appendToResults(QPlainTextEdit *view, QStringView text);
 
 /// Empties `view` and hands the memory its lines held back to the system.

@@ -1,5 +1,6 @@
 #include "curveswindow.h"
 
+#include "ui/accessibility.h"
 #include "ui/chart/curveplot.h"
 #include "ui/results/exportcommands.h"
 #include "ui/windowlook.h"
@@ -56,6 +57,7 @@ CurvesWindow::CurvesWindow(const QString &objectName, const QString &title, Char
     placeInTwips(picture2, picture2Twips.x(), picture2Twips.y(), picture2Twips.width(),
                  picture2Twips.height());
     finishLayout(client);
+    closeOnEscape(this);
 }
 
 void CurvesWindow::inputsChanged()
@@ -83,8 +85,6 @@ void CurvesWindow::refresh()
     mnuexportchart->setEnabled(drawn);
     if (!drawn)
         return;
-    picture1->setAccessibleName(QString::fromStdString(shown.charts[0].title));
-    picture2->setAccessibleName(QString::fromStdString(shown.charts[1].title));
     picture1->setChart(shown.charts[0]);
     picture2->setChart(shown.charts[1]);
 }

@@ -259,9 +259,17 @@ QString DrawMessage::chartDescription(int draws,
     QString description = draws == 1
             ? tr("The chart shows 1 Draw since the last Clear.")
             : tr("The chart shows %1 Draws since the last Clear.").arg(draws);
-    if (latest && latest->x && latest->y)
+    if (latest && latest->x && latest->y && latest->cost)
         description += QLatin1Char(' ')
-                + tr("The latest chosen point is X = %1, Y = %2.")
-                          .arg(quantity(*latest->x), quantity(*latest->y));
+                + tr("The latest chosen point is X = %1, Y = %2, which produces %3 at a cost "
+                     "of %4.")
+                          .arg(quantity(*latest->x), quantity(*latest->y), number(latest->level),
+                               quantity(*latest->cost));
+    if (latest && latest->slope)
+        description += QLatin1Char(' ')
+                + tr("The slope of its isocost line is -%1.").arg(number(*latest->slope));
+    if (latest && latest->averageCost)
+        description += QLatin1Char(' ')
+                + tr("The average cost is %1.").arg(quantity(*latest->averageCost));
     return description;
 }

@@ -23,7 +23,8 @@ public:
     /// which texts on screen are from an earlier Draw.
     static QString status(const analysis::DrawOutcome &outcome, EarlierTexts earlier);
 
-    /// The chart's accessible description: how many Draws it shows and the latest chosen point.
+    /// The chart's accessible description: how many Draws it shows, and the latest chosen point
+    /// with its level, cost, slope of the isocost line and average cost.
     static QString chartDescription(int draws, const std::optional<analysis::ResultRecord> &latest);
 
     /// The box as a student knows it, for example "the price of Y".

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-GeneralParametersWindow::GeneralParametersWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+GeneralParametersWindow::GeneralParametersWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(tr("General parametres"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 QT_BEGIN_NAMESPACE
 class QButtonGroup;
@@ -9,8 +9,9 @@ class QPushButton;
 class QRadioButton;
 QT_END_NAMESPACE
 
-/// "General parametres" (Form5): the computer category, applied to the main chart by OK.
-class GeneralParametersWindow : public QWidget
+/// "General parametres" (Form5): the computer category, applied to the main chart by OK. A
+/// dialog shown without blocking the main window; Escape closes it, as its close box does.
+class GeneralParametersWindow : public QDialog
 {
     Q_OBJECT
 

@@ -1,5 +1,6 @@
 #include "isoquantparameterswindow.h"
 
+#include "ui/accessibility.h"
 #include "ui/windowlook.h"
 
 #include "analysis/technologies.h"
@@ -144,6 +145,7 @@ IsoquantParametersWindow::IsoquantParametersWindow(
     placeInTwips(command1, 3960, 5100, 1950, 735);
     connect(command1, &QPushButton::clicked, this, &IsoquantParametersWindow::command1Clicked);
     finishLayout(client);
+    closeOnEscape(this);
 }
 
 void IsoquantParametersWindow::enableFrameOf(analysis::TechnologyType technology)

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "ui/accessibility.h"
 #include "ui/chart/plotsurface.h"
 #include "ui/results/exportcommands.h"
 #include "ui/results/resultsview.h"
@@ -14,7 +15,6 @@
 #include "analysis/technologies.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -47,6 +47,8 @@ struct Overloaded : Ts...
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
+    // Before any control exists: Qt keeps the accessible interface it makes first for each.
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Elements of the neoclassical theory of production"));
     // Every window of the program shows the application's icon.
@@ -63,8 +65,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     form5 = new GeneralParametersWindow(this);
     connect(form5, &GeneralParametersWindow::categoryApplied, this, &MainWindow::categoryApplied);
     form4 = new IsoquantParametersWindow([this] { return selectedTechnology(); }, this);
-    for (QLineEdit *text : { text1, text2, text3, text4 })
+    for (QLineEdit *text : { text1, text2, text3, text4 }) {
         connect(text, &QLineEdit::textChanged, this, &MainWindow::drawInputsChanged);
+        // Enter (Return or the keypad's) in a box presses Draw, as a default button does.
+        connect(text, &QLineEdit::returnPressed, command1, &QPushButton::click);
+    }
     connect(option1, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
             emit drawInputsChanged();
@@ -185,7 +190,7 @@ void MainWindow::updateTabOrder()
     // the long run). Tab enters the technology group at its selected button, which leads it.
     QWidget *selected = option1->checkedButton();
     QList<QWidget *> order;
-    order << text1 << text2 << text3;
+    order << text1 << text2 << text3 << text4;
     order << picture1;
     order << command1 << command2;
     if (selected)
@@ -194,7 +199,6 @@ void MainWindow::updateTabOrder()
         if (button != selected)
             order << button;
     order << label4;
-    order << text4;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -219,7 +223,7 @@ void MainWindow::createMenus()
     mnufile->addActions({ exporter->exportChartAction(), exporter->exportResultsAction(),
                           exporter->printAction() });
     mnufile->addSeparator();
-    mnuexit = item(mnufile, QStringLiteral("mnuexit"), tr("&Exit"), &QWidget::close);
+    mnuexit = item(mnufile, QStringLiteral("mnuexit"), tr("E&xit"), &QWidget::close);
     mnuedit = menu(QStringLiteral("mnuedit"), tr("&Edit"));
     mnuedit->addAction(exporter->copyResultsAction());
     mnuparametres = menu(QStringLiteral("mnuparametres"), tr("&Parametres"));
@@ -287,13 +291,11 @@ void MainWindow::command1Clicked()
     // A Draw that ends early keeps what it produced before the fault: the effects list simply
     // stops there.
     const analysis::DrawOutcome outcome = analysis::draw(inputs);
-    const QString slopeBefore = label6->text();
-    const QString averageBefore = label8->text();
     for (const analysis::Effect &effect : outcome.effects)
         apply(effect);
     picture1->finishDraw();
     results.recordDraw(outcome);
-    reportDraw(outcome, slopeBefore, averageBefore);
+    reportDraw(outcome);
 }
 
 void MainWindow::nameForAccessibility()
@@ -308,8 +310,7 @@ void MainWindow::nameForAccessibility()
     picture1->setAccessibleDescription(DrawMessage::chartDescription(0, std::nullopt));
 }
 
-void MainWindow::reportDraw(const analysis::DrawOutcome &outcome, const QString &slopeBefore,
-                            const QString &averageBefore)
+void MainWindow::reportDraw(const analysis::DrawOutcome &outcome)
 {
     bool drew = false;
     bool slopeWritten = false;
@@ -325,23 +326,14 @@ void MainWindow::reportDraw(const analysis::DrawOutcome &outcome, const QString 
     EarlierTexts earlier;
     earlier.slope = !slopeWritten && !label6->text().isEmpty();
     earlier.averageCost = !averageWritten && !label8->text().isEmpty();
-    statusLine->setMessage(DrawMessage::status(outcome, earlier), !outcome.completed);
+    // Screen readers speak the message; the chart's description is read when it is focused.
+    statusLine->setMessage(DrawMessage::status(outcome, earlier));
 
     if (drew)
         ++drawsShown;
     if (outcome.result)
         latestResult = outcome.result;
     picture1->setAccessibleDescription(DrawMessage::chartDescription(drawsShown, latestResult));
-
-    // Screen readers hear every result text that changed; the status line and the results list
-    // announce their own new text.
-    for (const auto &[label, before] :
-         { std::pair{ label6, slopeBefore }, { label8, averageBefore } }) {
-        if (label->text() != before) {
-            QAccessibleEvent changed(label, QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&changed);
-        }
-    }
 }
 
 void MainWindow::apply(const analysis::Effect &effect)
@@ -393,12 +385,12 @@ void MainWindow::clearResults()
     label5->hide();
     label8->clear();
     label6->clear();
-    statusLine->setMessage(QString());
     drawsShown = 0;
     latestResult.reset();
     picture1->setAccessibleDescription(DrawMessage::chartDescription(0, std::nullopt));
     results.clear();
     emptyResults(label4);
+    statusLine->setMessage(tr("The chart and the results are cleared."));
 }
 
 CurvesWindow *MainWindow::costCurves()

@@ -72,8 +72,7 @@ private:
     void createControls();
     void createMenus();
     void nameForAccessibility();
-    void reportDraw(const analysis::DrawOutcome &outcome, const QString &slopeBefore,
-                    const QString &averageBefore);
+    void reportDraw(const analysis::DrawOutcome &outcome);
     void updateTabOrder();
     analysis::TechnologyType selectedTechnology() const;
     void apply(const analysis::Effect &effect);

@@ -1,8 +1,8 @@
 #include "statusline.h"
 
+#include "ui/accessibility.h"
 #include "ui/windowlook.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -56,6 +56,7 @@ StatusLine::StatusLine(int width, QWidget *parent) : QStatusBar(parent)
     scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroller->viewport()->setAutoFillBackground(false);
     statusMessage = makeLabel(QStringLiteral("StatusMessage"), QString(), scroller);
+    exposeAsNotification(statusMessage);
     statusMessage->setContentsMargins(6, 2, 6, 2);
     scroller->setWidget(statusMessage);
     addWidget(scroller, 1);
@@ -66,17 +67,12 @@ StatusLine::StatusLine(int width, QWidget *parent) : QStatusBar(parent)
     connect(zoomNotifier(), &ZoomNotifier::zoomChanged, this, &StatusLine::fitMessage);
 }
 
-void StatusLine::setMessage(const QString &text, bool alert)
+void StatusLine::setMessage(const QString &text)
 {
     shown = text;
     fitMessage();
-    statusMessage->setAccessibleName(text);
-    QAccessibleEvent changed(statusMessage, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
-    if (alert) {
-        QAccessibleEvent stop(statusMessage, QAccessible::Alert);
-        QAccessible::updateAccessibility(&stop);
-    }
+    if (!text.isEmpty())
+        announce(statusMessage);
 }
 
 void StatusLine::fitMessage()

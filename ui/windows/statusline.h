@@ -11,7 +11,8 @@ QT_END_NAMESPACE
 /// the window's width and never cut. It keeps room for three lines, so that the window keeps its
 /// height from message to message, and grows, and the window with it, for a longer message: up
 /// to twelve lines, beyond which the message scrolls (StatusScroll). It follows the zoom. Screen
-/// readers hear each new message.
+/// readers speak each message as it is set, wherever the keyboard focus is: the message is a
+/// notification inside the status bar.
 class StatusLine : public QStatusBar
 {
     Q_OBJECT
@@ -20,8 +21,8 @@ public:
     /// A status line `width` pixels wide at the design's size.
     explicit StatusLine(int width, QWidget *parent = nullptr);
 
-    /// Shows `text` in place of the message, and announces it; as an alert when `alert`.
-    void setMessage(const QString &text, bool alert = false);
+    /// Shows `text` in place of the message, and announces it.
+    void setMessage(const QString &text);
     /// The message shown.
     QString message() const { return shown; }
 
