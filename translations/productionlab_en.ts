@@ -9,23 +9,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+27"/>
-        <location line="+13"/>
+        <location line="+28"/>
+        <location line="+14"/>
         <source>Isoquants and isocost lines</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-11"/>
         <source>The drawing could not be started.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>The document could not be started.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+47"/>
         <source>PNG image (*.png)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -389,7 +389,7 @@
         </translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+45"/>
         <source>&amp;Export Chart...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -660,7 +660,7 @@ Written by the Production Lab developers, 2026. Version %1.</source>
 <context>
     <name>PlotSurface</name>
     <message>
-        <location filename="../ui/chart/chartpicture.cpp" line="+82"/>
+        <location filename="../ui/chart/chartpicture.cpp" line="+84"/>
         <source>Y</source>
         <translation type="unfinished"></translation>
     </message>
