@@ -1,0 +1,232 @@
+#include "analysis/consumer.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+namespace analysis {
+
+namespace {
+
+bool positive(double value)
+{
+    return std::isfinite(value) && value > 0;
+}
+
+/// Whether a result that is above 0 in exact arithmetic came out as a normal double: neither
+/// overflowed nor lost to underflow.
+bool fits(double value)
+{
+    return std::isfinite(value) && value >= DBL_MIN;
+}
+
+bool validPreferences(const Preferences &p)
+{
+    const bool known =
+            p.type >= PreferenceType::PerfectSubstitutes && p.type <= PreferenceType::QuasiLinear;
+    return known && positive(p.a) && positive(p.b);
+}
+
+bool validPrices(const Preferences &p, double priceX, double priceY)
+{
+    return validPreferences(p) && positive(priceX) && positive(priceY);
+}
+
+/// a and b divided by the larger of them, so that their sum and a product with a price
+/// overflow only where the result would.
+struct Weights
+{
+    double a, b;
+};
+
+Weights weights(const Preferences &p)
+{
+    const double larger = std::max(p.a, p.b);
+    return { p.a / larger, p.b / larger };
+}
+
+/// -1, 0 or 1 as a / priceX is below, equal to or above b / priceY: whether a unit of money buys
+/// less, as much or more utility spent on X than on Y. The ratios are compared as doubles, as
+/// the production core compares the costs of a unit of output; where one of them overflows or
+/// underflows, their logarithms are compared instead.
+int compareUtilityPerMoney(const Preferences &p, double priceX, double priceY)
+{
+    const double onX = p.a / priceX, onY = p.b / priceY;
+    if (std::isnormal(onX) && std::isnormal(onY))
+        return (onX > onY) - (onX < onY);
+    const double logX = std::log(p.a) - std::log(priceX), logY = std::log(p.b) - std::log(priceY);
+    return (logX > logY) - (logX < logY);
+}
+
+/// What a quasi-linear consumer spends on X once the income also buys Y: a priceY / b, the same
+/// at any price of X and any income above it (the income's threshold).
+double quasiLinearSpendingOnX(const Preferences &p, double priceY)
+{
+    const Weights w = weights(p);
+    return w.a * priceY / w.b;
+}
+
+/// The Cobb-Douglas utility x^a y^b, in logarithms so that no power overflows on the way.
+double cobbDouglasUtility(const Preferences &p, double x, double y)
+{
+    if (x == 0 || y == 0)
+        return 0;
+    return std::exp(p.a * std::log(x) + p.b * std::log(y));
+}
+
+std::optional<Basket> checked(double x, double y, double utility, bool tied = false)
+{
+    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(utility))
+        return std::nullopt;
+    return Basket{ x, y, utility, tied };
+}
+
+} // namespace
+
+std::optional<Basket> chosenBasket(const Preferences &p, double priceX, double priceY,
+                                   double income)
+{
+    if (!validPrices(p, priceX, priceY) || !std::isfinite(income) || income < 0)
+        return std::nullopt;
+    switch (p.type) {
+    case PreferenceType::PerfectSubstitutes: {
+        // All the income on the good with more utility per unit of money; the Y corner on a tie.
+        if (income == 0)
+            return Basket{};
+        const int compared = compareUtilityPerMoney(p, priceX, priceY);
+        if (compared > 0) {
+            const double x = income / priceX, utility = p.a * x;
+            return fits(x) && fits(utility) ? checked(x, 0, utility) : std::nullopt;
+        }
+        const double y = income / priceY, utility = p.b * y;
+        return fits(y) && fits(utility) ? checked(0, y, utility, compared == 0) : std::nullopt;
+    }
+    case PreferenceType::PerfectComplements: {
+        // At the corner a x = b y = utility, whose cost utility (priceX / a + priceY / b) is the
+        // income: x = b M / (b priceX + a priceY). Taking the utility first gives the very
+        // basket that cheapestBasket gives for it.
+        if (income == 0)
+            return Basket{};
+        const double utility = income / (priceX / p.a + priceY / p.b);
+        const double x = utility / p.a, y = utility / p.b;
+        return fits(utility) && fits(x) && fits(y) ? checked(x, y, utility) : std::nullopt;
+    }
+    case PreferenceType::CobbDouglas: {
+        // The shares a / (a + b) and b / (a + b) of the income.
+        if (income == 0)
+            return Basket{};
+        const Weights w = weights(p);
+        const double x = w.a / (w.a + w.b) * income / priceX;
+        const double y = w.b / (w.a + w.b) * income / priceY;
+        const double utility = cobbDouglasUtility(p, x, y);
+        return fits(x) && fits(y) && fits(utility) ? checked(x, y, utility) : std::nullopt;
+    }
+    case PreferenceType::QuasiLinear: {
+        // X up to where its marginal utility per unit of money falls to Y's, the rest on Y;
+        // below that threshold of income, all of it on X. No income buys a finite utility.
+        if (income == 0)
+            return std::nullopt;
+        const double spendingOnX = quasiLinearSpendingOnX(p, priceY);
+        if (spendingOnX <= income) {
+            const double x = spendingOnX / priceX, rest = income - spendingOnX;
+            const double y = rest / priceY;
+            if (!fits(x) || (rest > 0 && !fits(y)))
+                return std::nullopt;
+            return checked(x, y, p.a * std::log(x) + p.b * y);
+        }
+        const double x = income / priceX;
+        return fits(x) ? checked(x, 0, p.a * std::log(x)) : std::nullopt;
+    }
+    }
+    return std::nullopt;
+}
+
+std::optional<Basket> cheapestBasket(const Preferences &p, double priceX, double priceY,
+                                     double utility)
+{
+    if (!validPrices(p, priceX, priceY) || !std::isfinite(utility))
+        return std::nullopt;
+    if (p.type != PreferenceType::QuasiLinear && utility < 0)
+        return std::nullopt;
+    switch (p.type) {
+    case PreferenceType::PerfectSubstitutes: {
+        if (utility == 0)
+            return Basket{};
+        const int compared = compareUtilityPerMoney(p, priceX, priceY);
+        if (compared > 0) {
+            const double x = utility / p.a;
+            return fits(x) ? checked(x, 0, utility) : std::nullopt;
+        }
+        const double y = utility / p.b;
+        return fits(y) ? checked(0, y, utility, compared == 0) : std::nullopt;
+    }
+    case PreferenceType::PerfectComplements: {
+        if (utility == 0)
+            return Basket{};
+        const double x = utility / p.a, y = utility / p.b;
+        return fits(x) && fits(y) ? checked(x, y, utility) : std::nullopt;
+    }
+    case PreferenceType::CobbDouglas: {
+        if (utility == 0)
+            return Basket{};
+        // The tangency y / x = b priceX / (a priceY) on x^a y^b = utility, in logarithms.
+        const double ratio = std::log(p.b) + std::log(priceX) - std::log(p.a) - std::log(priceY);
+        const double sum = p.a + p.b, logUtility = std::log(utility);
+        const double x = std::exp((logUtility - p.b * ratio) / sum);
+        const double y = std::exp((logUtility + p.a * ratio) / sum);
+        return fits(x) && fits(y) ? checked(x, y, utility) : std::nullopt;
+    }
+    case PreferenceType::QuasiLinear: {
+        // The tangency's X when the utility leaves some Y to buy; otherwise only X.
+        const double tangentX = quasiLinearSpendingOnX(p, priceY) / priceX;
+        const double fromX = p.a * std::log(tangentX);
+        if (utility >= fromX) {
+            const double rest = utility - fromX, y = rest / p.b;
+            if (!fits(tangentX) || (rest > 0 && !fits(y)))
+                return std::nullopt;
+            return checked(tangentX, y, utility);
+        }
+        const double x = std::exp(utility / p.a);
+        return fits(x) ? checked(x, 0, utility) : std::nullopt;
+    }
+    }
+    return std::nullopt;
+}
+
+std::optional<PriceEffects> priceEffects(const Preferences &p, double priceX, double newPriceX,
+                                         double priceY, double income)
+{
+    const std::optional<Basket> before = chosenBasket(p, priceX, priceY, income);
+    const std::optional<Basket> after = chosenBasket(p, newPriceX, priceY, income);
+    if (!before || !after)
+        return std::nullopt;
+    const std::optional<Basket> compensated = cheapestBasket(p, newPriceX, priceY, before->utility);
+    const double buysBeforeAgain = newPriceX * before->x + priceY * before->y;
+    const std::optional<Basket> slutsky = chosenBasket(p, newPriceX, priceY, buysBeforeAgain);
+    const std::optional<Basket> equivalent = cheapestBasket(p, priceX, priceY, after->utility);
+    if (!compensated || !slutsky || !equivalent)
+        return std::nullopt;
+
+    PriceEffects effects;
+    effects.before = *before;
+    effects.compensated = *compensated;
+    effects.after = *after;
+    effects.slutsky = *slutsky;
+    effects.substitution = compensated->x - before->x;
+    effects.income = after->x - compensated->x;
+    effects.slutskySubstitution = slutsky->x - before->x;
+    effects.slutskyIncome = after->x - slutsky->x;
+    const double costAfter = newPriceX * compensated->x + priceY * compensated->y;
+    const double costBefore = priceX * equivalent->x + priceY * equivalent->y;
+    effects.compensatingVariation = income - costAfter;
+    effects.equivalentVariation = costBefore - income;
+    for (const double value :
+         { effects.substitution, effects.income, effects.slutskySubstitution, effects.slutskyIncome,
+           costAfter, costBefore, effects.compensatingVariation, effects.equivalentVariation }) {
+        if (!std::isfinite(value))
+            return std::nullopt;
+    }
+    return effects;
+}
+
+} // namespace analysis
