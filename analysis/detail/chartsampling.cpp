@@ -66,10 +66,15 @@ std::vector<Piece> Sampler::sample(double from, double to)
 {
     std::optional<CurvePoint> previous = at(from);
     add(previous);
+    // The share of the range first (exact: a power of two), so that a range near the largest
+    // double does not overflow on the way.
+    const auto parameter = [&](int i) {
+        return from + (to - from) * (double(i) / initialSegments);
+    };
     for (int i = 1; i <= initialSegments; ++i) {
-        const double t = from + (to - from) * i / initialSegments;
+        const double t = parameter(i);
         const std::optional<CurvePoint> point = at(t);
-        refine(from + (to - from) * (i - 1) / initialSegments, previous, t, point, 0);
+        refine(parameter(i - 1), previous, t, point, 0);
         previous = point;
     }
     return std::move(pieces);
