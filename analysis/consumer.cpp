@@ -32,8 +32,8 @@ bool validPrices(const Preferences &p, double priceX, double priceY)
     return validPreferences(p) && positive(priceX) && positive(priceY);
 }
 
-/// a and b divided by the larger of them, so that their sum and a product with a price
-/// overflow only where the result would.
+/// a and b divided by the larger of them, so that their sum cannot overflow. Where the smaller
+/// one underflows, so does the quantity of its good, and the basket is refused.
 struct Weights
 {
     double a, b;
@@ -59,11 +59,15 @@ int compareUtilityPerMoney(const Preferences &p, double priceX, double priceY)
 }
 
 /// What a quasi-linear consumer spends on X once the income also buys Y: a priceY / b, the same
-/// at any price of X and any income above it (the income's threshold).
+/// at any price of X and any income above it (the income's threshold). In logarithms where the
+/// direct quotient or product leaves the normal doubles, so that it overflows, or underflows,
+/// only where the spending itself does.
 double quasiLinearSpendingOnX(const Preferences &p, double priceY)
 {
-    const Weights w = weights(p);
-    return w.a * priceY / w.b;
+    const double ratio = p.a / p.b, spending = ratio * priceY;
+    if (std::isnormal(ratio) && std::isnormal(spending))
+        return spending;
+    return std::exp(std::log(p.a) + std::log(priceY) - std::log(p.b));
 }
 
 /// The Cobb-Douglas utility x^a y^b, in logarithms so that no power overflows on the way.
@@ -79,6 +83,32 @@ std::optional<Basket> checked(double x, double y, double utility, bool tied = fa
     if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(utility))
         return std::nullopt;
     return Basket{ x, y, utility, tied };
+}
+
+/// The cheapest Cobb-Douglas basket of the utility whose logarithm is `logUtility`: the
+/// tangency y / x = b priceX / (a priceY) on a ln x + b ln y = logUtility.
+std::optional<Basket> cheapestCobbDouglas(const Preferences &p, double priceX, double priceY,
+                                          double logUtility, double utility)
+{
+    const double ratio = std::log(p.b) + std::log(priceX) - std::log(p.a) - std::log(priceY);
+    const double sum = p.a + p.b;
+    const double x = std::exp((logUtility - p.b * ratio) / sum);
+    const double y = std::exp((logUtility + p.a * ratio) / sum);
+    return fits(x) && fits(y) ? checked(x, y, utility) : std::nullopt;
+}
+
+/// The cheapest basket at these prices as good as `basket`. For Cobb-Douglas preferences it is
+/// found from the logarithm of the basket's utility, which keeps digits that the utility itself
+/// may have lost: with a + b small, x^a y^b is close to 1 for any basket, and the cost of a
+/// utility level moves with its power 1 / (a + b).
+std::optional<Basket> cheapestAsGoodAs(const Preferences &p, double priceX, double priceY,
+                                       const Basket &basket)
+{
+    if (p.type == PreferenceType::CobbDouglas && basket.utility > 0)
+        return cheapestCobbDouglas(p, priceX, priceY,
+                                   p.a * std::log(basket.x) + p.b * std::log(basket.y),
+                                   basket.utility);
+    return cheapestBasket(p, priceX, priceY, basket.utility);
 }
 
 } // namespace
@@ -166,16 +196,10 @@ std::optional<Basket> cheapestBasket(const Preferences &p, double priceX, double
         const double x = utility / p.a, y = utility / p.b;
         return fits(x) && fits(y) ? checked(x, y, utility) : std::nullopt;
     }
-    case PreferenceType::CobbDouglas: {
+    case PreferenceType::CobbDouglas:
         if (utility == 0)
             return Basket{};
-        // The tangency y / x = b priceX / (a priceY) on x^a y^b = utility, in logarithms.
-        const double ratio = std::log(p.b) + std::log(priceX) - std::log(p.a) - std::log(priceY);
-        const double sum = p.a + p.b, logUtility = std::log(utility);
-        const double x = std::exp((logUtility - p.b * ratio) / sum);
-        const double y = std::exp((logUtility + p.a * ratio) / sum);
-        return fits(x) && fits(y) ? checked(x, y, utility) : std::nullopt;
-    }
+        return cheapestCobbDouglas(p, priceX, priceY, std::log(utility), utility);
     case PreferenceType::QuasiLinear: {
         // The tangency's X when the utility leaves some Y to buy; otherwise only X.
         const double tangentX = quasiLinearSpendingOnX(p, priceY) / priceX;
@@ -200,10 +224,10 @@ std::optional<PriceEffects> priceEffects(const Preferences &p, double priceX, do
     const std::optional<Basket> after = chosenBasket(p, newPriceX, priceY, income);
     if (!before || !after)
         return std::nullopt;
-    const std::optional<Basket> compensated = cheapestBasket(p, newPriceX, priceY, before->utility);
+    const std::optional<Basket> compensated = cheapestAsGoodAs(p, newPriceX, priceY, *before);
     const double buysBeforeAgain = newPriceX * before->x + priceY * before->y;
     const std::optional<Basket> slutsky = chosenBasket(p, newPriceX, priceY, buysBeforeAgain);
-    const std::optional<Basket> equivalent = cheapestBasket(p, priceX, priceY, after->utility);
+    const std::optional<Basket> equivalent = cheapestAsGoodAs(p, priceX, priceY, *after);
     if (!compensated || !slutsky || !equivalent)
         return std::nullopt;
 

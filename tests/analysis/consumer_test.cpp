@@ -71,6 +71,16 @@ const Worked worked[] = {
       { 45, 15 },
       120 - 60 * root2,
       120 * root2 - 120 },
+    // The same baskets: only a / b matters, though x^a y^b is 1 to the last digit for any basket.
+    { "CobbDouglasOfTinyExponents",
+      { Type::CobbDouglas, 1e-20, 1e-20 },
+      120,
+      { 30, 20 },
+      { 30 * root2, 10 * root2 },
+      { 60, 20 },
+      { 45, 15 },
+      120 - 60 * root2,
+      120 * root2 - 120 },
     // x = a py / (b px) = 9, then 18; Y keeps the rest, 34; the old utility at the new price
     // needs 6 ln 2 less Y, and CV = EV = py a ln 2 / b.
     { "QuasiLinear",
@@ -180,6 +190,14 @@ const Documented documented[] = {
       std::nullopt },
     { "UtilityOverflows", { Type::CobbDouglas, 100, 100 }, 1, 1, 1e6, false, std::nullopt },
     { "UtilityUnderflows", { Type::CobbDouglas, 100, 100 }, 1, 1, 1e-6, false, std::nullopt },
+    // Above the threshold a py / b = 1E300, whose a / b is beyond a double: Y would be too.
+    { "QuasiLinearYBeyondDoubles",
+      { Type::QuasiLinear, 1e300, 1e-300 },
+      1,
+      1e-300,
+      1e302,
+      false,
+      std::nullopt },
 };
 
 class DocumentedBasket : public ::testing::TestWithParam<Documented>
