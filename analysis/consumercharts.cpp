@@ -99,17 +99,18 @@ Curve straightLine(CurveKind kind, double a, double b, double c, const Axis &hor
 }
 
 /// The indifference curve through `basket`: a straight line for perfect substitutes, an L for
-/// perfect complements, y = (u / x^a)^(1/b) for Cobb-Douglas and y = (u - a ln x) / b for
-/// quasi-linear preferences. Curves are traced along ln x, from where they leave the top of the
-/// chart (or from 1E-13 of the axis, where they hug the Y axis) to the right edge or where
-/// they meet the X axis.
+/// perfect complements (the basket at its corner), y = y0 (x0 / x)^(a/b) for Cobb-Douglas and
+/// y = y0 + a/b ln(x0 / x) for quasi-linear preferences, written from the basket (x0, y0) rather
+/// than from its utility, whose digits may not tell nearby curves apart. Curves are traced along
+/// ln x, from where they leave the top of the chart (or from 1E-13 of the axis, where they hug
+/// the Y axis) to the right edge or where they meet the X axis.
 Curve indifferenceCurve(CurveKind kind, const Preferences &p, const Basket &basket,
                         const Axis &horizontal, const Axis &vertical)
 {
-    const double u = basket.utility;
     const CurvePoint marker = pointOf(basket);
     const double right = horizontal.max * overshoot, top = vertical.max * overshoot;
     const double logRight = std::log(right), logNearAxis = logRight - 30;
+    const double logX0 = std::log(basket.x), slope = p.a / p.b;
     Curve none{ kind, {}, marker };
     const auto traced = [&](const std::function<double(double)> &yAtLogX, double logLeft,
                             double logEnd) {
@@ -124,25 +125,24 @@ Curve indifferenceCurve(CurveKind kind, const Preferences &p, const Basket &bask
         };
         return detail::trace(kind, at, logLeft, logEnd, horizontal, vertical, marker, tolerance);
     };
+    if (!(basket.utility > 0) && p.type != PreferenceType::QuasiLinear)
+        return none; // no income: the curve is the axes
     switch (p.type) {
     case PreferenceType::PerfectSubstitutes:
-        return straightLine(kind, p.a, p.b, u, horizontal, vertical, marker);
-    case PreferenceType::PerfectComplements: {
-        const CurvePoint corner{ u / p.a, u / p.b };
-        if (u > 0 && corner.x <= right && corner.y <= top)
-            none.pieces.push_back({ { corner.x, top }, corner, { right, corner.y } });
+        return straightLine(kind, p.a, p.b, basket.utility, horizontal, vertical, marker);
+    case PreferenceType::PerfectComplements:
+        if (basket.x <= right && basket.y <= top)
+            none.pieces.push_back({ { basket.x, top }, marker, { right, basket.y } });
         return none;
-    }
     case PreferenceType::CobbDouglas: {
-        if (!(u > 0))
-            return none;
-        const double logU = std::log(u);
-        return traced([&](double logX) { return std::exp((logU - p.a * logX) / p.b); },
-                      (logU - p.b * std::log(top)) / p.a, logRight);
+        const double logY0 = std::log(basket.y);
+        return traced([&](double logX) { return std::exp(logY0 + slope * (logX0 - logX)); },
+                      logX0 - (std::log(top) - logY0) / slope, logRight);
     }
     case PreferenceType::QuasiLinear:
-        return traced([&](double logX) { return (u - p.a * logX) / p.b; }, (u - p.b * top) / p.a,
-                      std::min(logRight, u / p.a));
+        return traced([&](double logX) { return basket.y + slope * (logX0 - logX); },
+                      logX0 - (top - basket.y) / slope,
+                      std::min(logRight, logX0 + basket.y / slope));
     }
     return none;
 }
@@ -250,7 +250,7 @@ ConsumerCharts engelCharts(const ConsumerInputs &inputs)
         return tooLarge();
     double most = 0;
     for (int i = 0; i <= 64; ++i) {
-        if (const std::optional<Basket> basket = chosen(incomes->max * overshoot * i / 64))
+        if (const std::optional<Basket> basket = chosen(incomes->max * overshoot * (i / 64.0)))
             most = std::max({ most, basket->x, basket->y });
     }
     const std::optional<Axis> quantities = niceAxis("Quantity", 1.05 * most);
