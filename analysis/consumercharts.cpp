@@ -165,6 +165,13 @@ std::optional<double> incomeElasticityOfX(const Reading &r, const Basket &now)
     return elasticity;
 }
 
+/// Said when a shown basket is one of many equally good: perfect substitutes whose utility per
+/// unit of money is the same on X and on Y.
+std::string tieNote(bool tied)
+{
+    return tied ? "\nEvery basket on the budget line is as good: the Y corner is shown." : "";
+}
+
 std::string engelSummary(const ConsumerInputs &inputs, const Reading &r, const Basket &now)
 {
     std::string text = "Chosen basket at an income of "
@@ -269,7 +276,7 @@ ConsumerCharts engelCharts(const ConsumerInputs &inputs)
                               CurvePoint{ r.income, (*now).*field }, tolerance));
     }
 
-    result.summary = engelSummary(inputs, r, *now);
+    result.summary = engelSummary(inputs, r, *now) + tieNote(now->tied);
     result.charts.push_back(std::move(map));
     result.charts.push_back(std::move(engel));
     return result;
@@ -325,7 +332,7 @@ ConsumerCharts priceEffectCharts(const ConsumerInputs &inputs)
     chart.arrows = { { EffectKind::Substitution, before.x, compensated.x },
                      { EffectKind::Income, compensated.x, after.x } };
 
-    result.summary = priceSummary(inputs, *effects);
+    result.summary = priceSummary(inputs, *effects) + tieNote(before.tied || after.tied);
     result.charts.push_back(std::move(chart));
     return result;
 }

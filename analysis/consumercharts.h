@@ -57,7 +57,9 @@ struct ConsumerChart
 struct ConsumerCharts
 {
     std::string outOfRange;
-    std::string summary; ///< lines ended by "\n" but the last
+    /// Lines ended by "\n" but the last; on a tie of perfect substitutes a last line says that
+    /// every basket on the budget line is as good.
+    std::string summary;
     std::vector<ConsumerChart> charts;
 };
 

@@ -198,7 +198,7 @@ void checkFunctions(const Preferences &p, double px, double newPx, double py, do
         if (p.type != PreferenceType::QuasiLinear)
             require(near(richer->x, 2 * chosen->x, 2 * chosen->x),
                     "a homothetic Engel curve is not straight through the origin");
-        else if (income > p.a * py / p.b * (1 + slack))
+        else if (income > std::exp(std::log(p.a) + std::log(py) - std::log(p.b)) * (1 + slack))
             require(richer->x == chosen->x, "X changes with income above the threshold");
     }
 
