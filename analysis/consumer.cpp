@@ -32,17 +32,23 @@ bool validPrices(const Preferences &p, double priceX, double priceY)
     return validPreferences(p) && positive(priceX) && positive(priceY);
 }
 
-/// a and b divided by the larger of them, so that their sum cannot overflow. Where the smaller
-/// one underflows, so does the quantity of its good, and the basket is refused.
-struct Weights
+/// ln(e^first + e^second), without leaving the doubles on the way.
+double logOfSum(double first, double second)
 {
-    double a, b;
-};
+    const double larger = std::max(first, second), smaller = std::min(first, second);
+    return larger + std::log1p(std::exp(smaller - larger));
+}
 
-Weights weights(const Preferences &p)
+/// What the share own / (own + other) of the income buys at this price, directly where every
+/// step stays a normal double, otherwise in logarithms: a step below the normal doubles keeps
+/// few digits, and one beyond them none, where the quantity itself may fit.
+double cobbDouglasQuantity(double own, double other, double income, double price)
 {
-    const double larger = std::max(p.a, p.b);
-    return { p.a / larger, p.b / larger };
+    const double share = own / (own + other), spent = share * income, quantity = spent / price;
+    if (std::isnormal(share) && std::isnormal(spent) && std::isnormal(quantity))
+        return quantity;
+    return std::exp(std::log(own) - logOfSum(std::log(own), std::log(other)) + std::log(income)
+                    - std::log(price));
 }
 
 /// -1, 0 or 1 as a / priceX is below, equal to or above b / priceY: whether a unit of money buys
@@ -134,10 +140,16 @@ std::optional<Basket> chosenBasket(const Preferences &p, double priceX, double p
     case PreferenceType::PerfectComplements: {
         // At the corner a x = b y = utility, whose cost utility (priceX / a + priceY / b) is the
         // income: x = b M / (b priceX + a priceY). Taking the utility first gives the very
-        // basket that cheapestBasket gives for it.
+        // basket that cheapestBasket gives for it. The cost of a unit of utility is taken in
+        // logarithms where it leaves the normal doubles.
         if (income == 0)
             return Basket{};
-        const double utility = income / (priceX / p.a + priceY / p.b);
+        const double perUtility = priceX / p.a + priceY / p.b;
+        const double utility = std::isnormal(perUtility)
+                ? income / perUtility
+                : std::exp(std::log(income)
+                           - logOfSum(std::log(priceX) - std::log(p.a),
+                                      std::log(priceY) - std::log(p.b)));
         const double x = utility / p.a, y = utility / p.b;
         return fits(utility) && fits(x) && fits(y) ? checked(x, y, utility) : std::nullopt;
     }
@@ -145,9 +157,8 @@ std::optional<Basket> chosenBasket(const Preferences &p, double priceX, double p
         // The shares a / (a + b) and b / (a + b) of the income.
         if (income == 0)
             return Basket{};
-        const Weights w = weights(p);
-        const double x = w.a / (w.a + w.b) * income / priceX;
-        const double y = w.b / (w.a + w.b) * income / priceY;
+        const double x = cobbDouglasQuantity(p.a, p.b, income, priceX);
+        const double y = cobbDouglasQuantity(p.b, p.a, income, priceY);
         const double utility = cobbDouglasUtility(p, x, y);
         return fits(x) && fits(y) && fits(utility) ? checked(x, y, utility) : std::nullopt;
     }
