@@ -91,6 +91,16 @@ std::optional<Basket> checked(double x, double y, double utility, bool tied = fa
     return Basket{ x, y, utility, tied };
 }
 
+/// The quasi-linear basket (x, y) with its utility; refused where that utility, not 0, falls
+/// below the normal doubles and keeps only a few digits.
+std::optional<Basket> quasiLinearBasket(const Preferences &p, double x, double y)
+{
+    const double utility = p.a * std::log(x) + p.b * y;
+    if (utility != 0 && std::fabs(utility) < DBL_MIN)
+        return std::nullopt;
+    return checked(x, y, utility);
+}
+
 /// The cheapest Cobb-Douglas basket of the utility whose logarithm is `logUtility`: the
 /// tangency y / x = b priceX / (a priceY) on a ln x + b ln y = logUtility.
 std::optional<Basket> cheapestCobbDouglas(const Preferences &p, double priceX, double priceY,
@@ -173,10 +183,10 @@ std::optional<Basket> chosenBasket(const Preferences &p, double priceX, double p
             const double y = rest / priceY;
             if (!fits(x) || (rest > 0 && !fits(y)))
                 return std::nullopt;
-            return checked(x, y, p.a * std::log(x) + p.b * y);
+            return quasiLinearBasket(p, x, y);
         }
         const double x = income / priceX;
-        return fits(x) ? checked(x, 0, p.a * std::log(x)) : std::nullopt;
+        return fits(x) ? quasiLinearBasket(p, x, 0) : std::nullopt;
     }
     }
     return std::nullopt;

@@ -7,7 +7,8 @@
 // effects. Prices, the new price, a and b must be above 0, an income 0 or more, a utility 0 or
 // more (any finite number for quasi-linear preferences), all finite. Every function answers
 // nullopt outside that domain, or where a result does not fit a double: one that overflows, or
-// one above 0 that falls below the smallest normal double; none throws.
+// one not 0 whose size falls below the smallest normal double, where it keeps few digits; none
+// throws.
 
 namespace analysis {
 
