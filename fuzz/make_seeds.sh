@@ -122,8 +122,9 @@ echo "$i + 6 number texts, $n draw inputs"
 # Consumer window inputs: six texts (income, price of X, price of Y, new price of X, a, b) and
 # an own separator, each ended by "\|", then three control bytes read from the end: separator
 # index (byte % 3), Slutsky (bit 0), form of utility (byte % 6; 1 to 4 are the forms).
-rm -rf corpus/consumer
+# The findings of fuzzing (finding-*) stay.
 mkdir -p corpus/consumer
+rm -f corpus/consumer/consumer-*
 c=0
 consumer_seed() { # preference(0-5) slutsky(0/1) separator(0-2) income priceX priceY newPriceX a b [own separator]
     local preference=$1 slutsky=$2 separator=$3
