@@ -17,8 +17,9 @@ using detail::PointAt;
 using detail::readBox;
 
 /// The share of an axis a sampled curve may stray from the exact one: half a pixel on a chart
-/// 3840 pixels wide.
-constexpr double tolerance = 0.5 / 3840;
+/// 3840 pixels wide, halved, because the sampler checks the middle of each segment and a kink
+/// between (of the quasi-linear path and Engel curves) may stray up to twice as far.
+constexpr double tolerance = 0.5 / 3840 / 2;
 /// The relative step of income over which the income elasticity is measured. The Engel curves
 /// are straight between their kinks, so the step reads the slope on the side of rising income,
 /// up to rounding (about 1E-7 of the elasticity), unless a kink lies within the step.
@@ -151,11 +152,14 @@ Curve indifferenceCurve(CurveKind kind, const Preferences &p, const Basket &bask
 /// bought there or the step leaves the doubles.
 std::optional<double> incomeElasticityOfX(const Reading &r, const Basket &now)
 {
+    // At least the next double, for an income below the normal doubles.
+    const double richerIncome =
+            std::max(r.income * (1 + incomeStep), std::nextafter(r.income, INFINITY));
     const std::optional<Basket> richer =
-            chosenBasket(r.preferences, r.priceX, r.priceY, r.income * (1 + incomeStep));
+            chosenBasket(r.preferences, r.priceX, r.priceY, richerIncome);
     if (!richer || !(now.x > 0))
         return std::nullopt;
-    const double elasticity = (richer->x - now.x) / now.x / incomeStep;
+    const double elasticity = (richer->x - now.x) / now.x / ((richerIncome - r.income) / r.income);
     if (!std::isfinite(elasticity))
         return std::nullopt;
     if (std::fabs(elasticity) <= elasticityTolerance)
@@ -238,11 +242,21 @@ ConsumerCharts engelCharts(const ConsumerInputs &inputs)
         map.points.push_back(
                 { plainNumberText(income, inputs.decimalSeparator), pointOf(*basket) });
     }
-    // The path from no income until its baskets have left the chart, which they have once
-    // they cost more than its top right corner.
-    const double pathEnd = overshoot * (r.priceX * quantityX->max + r.priceY * quantityY->max);
+    // The path from no income until its baskets have left the chart: they have once they cost
+    // more than its top right corner, and as they grow with income, halving finds the income
+    // where they leave it, so that no segment reaches far beyond the chart.
+    double pathEnd = overshoot * (r.priceX * quantityX->max + r.priceY * quantityY->max);
     if (!std::isfinite(pathEnd))
         return tooLarge();
+    for (double inside = 0; inside < pathEnd;) {
+        const double middle = inside + (pathEnd - inside) / 2;
+        if (middle == inside || middle == pathEnd)
+            break;
+        const std::optional<Basket> basket = chosen(middle);
+        const bool within = basket && basket->x <= overshoot * quantityX->max
+                && basket->y <= overshoot * quantityY->max;
+        (within ? inside : pathEnd) = middle;
+    }
     const PointAt onPath = [&](double income) -> std::optional<CurvePoint> {
         if (const std::optional<Basket> basket = chosen(income))
             return pointOf(*basket);
