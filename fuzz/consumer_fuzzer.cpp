@@ -147,7 +147,9 @@ void checkChoice(const Preferences &p, double px, double py, double income, cons
         return;
     // No basket along the budget line gives more.
     for (int i = 0; i <= 16; ++i) {
-        const double x = income / px * i / 16, y = std::fmax(0.0, (income - px * x) / py);
+        // Written from the shares of the income, so that no sum of money falls below the normal
+        // doubles on the way.
+        const double x = income / px * (i / 16.0), y = income / py * (1 - i / 16.0);
         // Where the check's own arithmetic overflows, it cannot compare.
         const double utility = scaledUtility(p, x, y);
         if (!std::isfinite(utility) || x == 0 || y == 0)
