@@ -247,6 +247,8 @@ std::optional<PriceEffects> priceEffects(const Preferences &p, double priceX, do
         return std::nullopt;
     const std::optional<Basket> compensated = cheapestAsGoodAs(p, newPriceX, priceY, *before);
     const double buysBeforeAgain = newPriceX * before->x + priceY * before->y;
+    if (income > 0 && !fits(buysBeforeAgain))
+        return std::nullopt;
     const std::optional<Basket> slutsky = chosenBasket(p, newPriceX, priceY, buysBeforeAgain);
     const std::optional<Basket> equivalent = cheapestAsGoodAs(p, priceX, priceY, *after);
     if (!compensated || !slutsky || !equivalent)

@@ -152,7 +152,7 @@ void checkChoice(const Preferences &p, double px, double py, double income, cons
         const double x = income / px * (i / 16.0), y = income / py * (1 - i / 16.0);
         // Where the check's own arithmetic overflows, it cannot compare.
         const double utility = scaledUtility(p, x, y);
-        if (!std::isfinite(utility) || x == 0 || y == 0)
+        if (!std::isfinite(utility) || !std::isfinite(x) || !std::isfinite(y) || x == 0 || y == 0)
             continue;
         require(utility <= scaledOf(p, b.utility) + roundingOf(p, x, y) + roundingOf(p, b.x, b.y),
                 "a basket on the budget line beats the chosen one");
@@ -224,11 +224,12 @@ void checkFunctions(const Preferences &p, double px, double newPx, double py, do
     const double against = newPx < px ? 1 : newPx > px ? -1 : 0;
     require(against * e->substitution >= -size && against * e->slutskySubstitution >= -size,
             "a substitution effect goes with the price");
-    const double money = slack * (income + newPx * e->compensated.x + py * e->compensated.y);
+    const double money =
+            slack * (income + newPx * e->compensated.x + py * e->compensated.y) + moneyGrain;
     require(against * e->compensatingVariation >= -money,
             "a compensating variation of the wrong sign");
     require(against * e->equivalentVariation
-                    >= -slack * (income + std::fabs(e->equivalentVariation)),
+                    >= -slack * (income + std::fabs(e->equivalentVariation)) - moneyGrain,
             "an equivalent variation of the wrong sign");
 }
 
