@@ -67,7 +67,8 @@ int compareUtilityPerMoney(const Preferences &p, double priceX, double priceY)
 /// What a quasi-linear consumer spends on X once the income also buys Y: a priceY / b, the same
 /// at any price of X and any income above it (the income's threshold). In logarithms where the
 /// direct quotient or product leaves the normal doubles, so that it overflows, or underflows,
-/// only where the spending itself does.
+/// only where the spending itself does; below the normal doubles it keeps too few digits to
+/// use.
 double quasiLinearSpendingOnX(const Preferences &p, double priceY)
 {
     const double ratio = p.a / p.b, spending = ratio * priceY;
@@ -178,6 +179,8 @@ std::optional<Basket> chosenBasket(const Preferences &p, double priceX, double p
         if (income == 0)
             return std::nullopt;
         const double spendingOnX = quasiLinearSpendingOnX(p, priceY);
+        if (spendingOnX < DBL_MIN)
+            return std::nullopt;
         if (spendingOnX <= income) {
             const double x = spendingOnX / priceX, rest = income - spendingOnX;
             const double y = rest / priceY;
@@ -223,7 +226,10 @@ std::optional<Basket> cheapestBasket(const Preferences &p, double priceX, double
         return cheapestCobbDouglas(p, priceX, priceY, std::log(utility), utility);
     case PreferenceType::QuasiLinear: {
         // The tangency's X when the utility leaves some Y to buy; otherwise only X.
-        const double tangentX = quasiLinearSpendingOnX(p, priceY) / priceX;
+        const double spendingOnX = quasiLinearSpendingOnX(p, priceY);
+        if (spendingOnX < DBL_MIN)
+            return std::nullopt;
+        const double tangentX = spendingOnX / priceX;
         const double fromX = p.a * std::log(tangentX);
         if (utility >= fromX) {
             const double rest = utility - fromX, y = rest / p.b;
