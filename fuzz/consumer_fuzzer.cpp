@@ -117,6 +117,11 @@ double costSlack(const Preferences &p)
     return slack + (p.type == PreferenceType::CobbDouglas ? 4 * DBL_EPSILON / (p.a + p.b) : 0);
 }
 
+bool fits(double value)
+{
+    return std::isfinite(value) && value >= DBL_MIN;
+}
+
 bool near(double got, double want, double scale)
 {
     return std::fabs(got - want) <= slack * std::fabs(scale) + moneyGrain;
@@ -150,9 +155,10 @@ void checkChoice(const Preferences &p, double px, double py, double income, cons
         // Written from the shares of the income, so that no sum of money falls below the normal
         // doubles on the way.
         const double x = income / px * (i / 16.0), y = income / py * (1 - i / 16.0);
-        // Where the check's own arithmetic overflows, it cannot compare.
+        // Where the check's own arithmetic overflows or falls below the normal doubles, it
+        // cannot compare.
         const double utility = scaledUtility(p, x, y);
-        if (!std::isfinite(utility) || !std::isfinite(x) || !std::isfinite(y) || x == 0 || y == 0)
+        if (!std::isfinite(utility) || !fits(x) || !fits(y))
             continue;
         require(utility <= scaledOf(p, b.utility) + roundingOf(p, x, y) + roundingOf(p, b.x, b.y),
                 "a basket on the budget line beats the chosen one");
