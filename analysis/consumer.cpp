@@ -92,12 +92,19 @@ std::optional<Basket> checked(double x, double y, double utility, bool tied = fa
     return Basket{ x, y, utility, tied };
 }
 
-/// The quasi-linear basket (x, y) with its utility; refused where that utility, not 0, falls
-/// below the normal doubles and keeps only a few digits.
+/// Whether a ln x, not 0, falls below the normal doubles, where it keeps few digits.
+bool logTermLost(double a, double x)
+{
+    return std::log(x) != 0 && !(std::fabs(a * std::log(x)) >= DBL_MIN);
+}
+
+/// The quasi-linear basket (x, y) with its utility; refused where the utility or one of its
+/// terms, not 0, falls below the normal doubles and keeps only a few digits.
 std::optional<Basket> quasiLinearBasket(const Preferences &p, double x, double y)
 {
-    const double utility = p.a * std::log(x) + p.b * y;
-    if (utility != 0 && std::fabs(utility) < DBL_MIN)
+    const double fromY = p.b * y, utility = p.a * std::log(x) + fromY;
+    if (logTermLost(p.a, x) || (y > 0 && !fits(fromY))
+        || (utility != 0 && std::fabs(utility) < DBL_MIN))
         return std::nullopt;
     return checked(x, y, utility);
 }
@@ -230,6 +237,8 @@ std::optional<Basket> cheapestBasket(const Preferences &p, double priceX, double
         if (spendingOnX < DBL_MIN)
             return std::nullopt;
         const double tangentX = spendingOnX / priceX;
+        if (logTermLost(p.a, tangentX))
+            return std::nullopt;
         const double fromX = p.a * std::log(tangentX);
         if (utility >= fromX) {
             const double rest = utility - fromX, y = rest / p.b;
