@@ -109,28 +109,36 @@ std::optional<Basket> quasiLinearBasket(const Preferences &p, double x, double y
     return checked(x, y, utility);
 }
 
-/// The cheapest Cobb-Douglas basket of the utility whose logarithm is `logUtility`: the
-/// tangency y / x = b priceX / (a priceY) on a ln x + b ln y = logUtility.
+/// The share a / (a + b) of the utility's exponents, exact to rounding however large or small
+/// a and b are.
+double exponentShare(double own, double other)
+{
+    return 1 / (1 + other / own);
+}
+
+/// The cheapest Cobb-Douglas basket at these prices whose utility has the logarithm
+/// (a + b) meanLog: the tangency y / x = b priceX / (a priceY), where ln x and ln y are meanLog
+/// less and more the ratio's logarithm in the shares b / (a + b) and a / (a + b).
 std::optional<Basket> cheapestCobbDouglas(const Preferences &p, double priceX, double priceY,
-                                          double logUtility, double utility)
+                                          double meanLog, double utility)
 {
     const double ratio = std::log(p.b) + std::log(priceX) - std::log(p.a) - std::log(priceY);
-    const double sum = p.a + p.b;
-    const double x = std::exp((logUtility - p.b * ratio) / sum);
-    const double y = std::exp((logUtility + p.a * ratio) / sum);
+    const double x = std::exp(meanLog - exponentShare(p.b, p.a) * ratio);
+    const double y = std::exp(meanLog + exponentShare(p.a, p.b) * ratio);
     return fits(x) && fits(y) ? checked(x, y, utility) : std::nullopt;
 }
 
 /// The cheapest basket at these prices as good as `basket`. For Cobb-Douglas preferences it is
-/// found from the logarithm of the basket's utility, which keeps digits that the utility itself
-/// may have lost: with a + b small, x^a y^b is close to 1 for any basket, and the cost of a
-/// utility level moves with its power 1 / (a + b).
+/// found from the logarithms of the basket, which keep digits that its utility may have lost:
+/// with a + b small, x^a y^b is close to 1 for any basket, and the cost of a utility level moves
+/// with its power 1 / (a + b).
 std::optional<Basket> cheapestAsGoodAs(const Preferences &p, double priceX, double priceY,
                                        const Basket &basket)
 {
     if (p.type == PreferenceType::CobbDouglas && basket.utility > 0)
         return cheapestCobbDouglas(p, priceX, priceY,
-                                   p.a * std::log(basket.x) + p.b * std::log(basket.y),
+                                   exponentShare(p.a, p.b) * std::log(basket.x)
+                                           + exponentShare(p.b, p.a) * std::log(basket.y),
                                    basket.utility);
     return cheapestBasket(p, priceX, priceY, basket.utility);
 }
@@ -230,7 +238,7 @@ std::optional<Basket> cheapestBasket(const Preferences &p, double priceX, double
     case PreferenceType::CobbDouglas:
         if (utility == 0)
             return Basket{};
-        return cheapestCobbDouglas(p, priceX, priceY, std::log(utility), utility);
+        return cheapestCobbDouglas(p, priceX, priceY, std::log(utility) / (p.a + p.b), utility);
     case PreferenceType::QuasiLinear: {
         // The tangency's X when the utility leaves some Y to buy; otherwise only X.
         const double spendingOnX = quasiLinearSpendingOnX(p, priceY);
