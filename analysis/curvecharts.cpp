@@ -1,6 +1,7 @@
 #include "analysis/curvecharts.h"
 
 #include "analysis/curves.h"
+#include "analysis/detail/chartsampling.h"
 #include "analysis/numbertext.h"
 #include "analysis/numericvalue.h"
 #include "analysis/technologies.h"
@@ -14,21 +15,12 @@ namespace analysis {
 
 namespace {
 
-/// Curves are kept to this share beyond the ends of the axes, so that the window's clip, not a
-/// cut in the polyline, makes their edge.
-constexpr double overshoot = 1.02;
-/// The coarsest sampling, refined where the curve bends.
-constexpr int initialSegments = 128;
-/// Each segment of the coarsest sampling is halved at most this many times: a jump ends as a
-/// stroke 1 / (128 * 4096) of the axis wide.
-constexpr int deepestSplit = 12;
-/// The largest distance, as a share of an axis, that a segment may stray from its curve: a
-/// quarter of a pixel on a chart 1600 pixels wide, a 400-pixel chart at 400 % zoom. Checked
-/// by bench_curves.
-constexpr double tolerance = 0.25 / 1600;
-
-using Piece = std::vector<CurvePoint>;
-using PointAt = std::function<std::optional<CurvePoint>(double)>;
+using detail::niceAxis;
+using detail::overshoot;
+using detail::Piece;
+using detail::PointAt;
+using detail::readBox;
+using detail::trace;
 
 /// The numbers a curves window reads, as a Draw reads them, each checked against its domain.
 struct Reading
@@ -36,20 +28,6 @@ struct Reading
     Technology technology;
     double level = 0, priceX = 0, priceY = 0, fixedY = 0;
 };
-
-/// The box's numeric value when it is finite and above `greaterThan` (or 0 too, when
-/// `zeroAllowed`); otherwise `outOfRange` names the box, unless it names an earlier one.
-std::optional<double> readBox(const std::string &text, const std::string &box, bool zeroAllowed,
-                              std::string &outOfRange)
-{
-    const std::optional<double> value = numericValue(text);
-    if (value && std::isfinite(*value) && (*value > 0 || (zeroAllowed && *value == 0)))
-        return value;
-    if (outOfRange.empty())
-        outOfRange = box + " is out of range: it must be a number "
-                + (zeroAllowed ? "of at least 0." : "greater than 0.");
-    return std::nullopt;
-}
 
 /// The value of a technology's parameter box when it lies in the box's domain; otherwise
 /// `outOfRange` names the box, unless it names an earlier one.
@@ -104,111 +82,6 @@ std::string caption(const DrawInputs &inputs, const Reading &r, const char *what
     return text;
 }
 
-/// An axis from 0 to `extent` or a little more, its scale marks 1, 2, 2.5 or 5 times a power of
-/// ten apart, four to ten of them; nullopt when `extent` is too large for a scale.
-std::optional<Axis> niceAxis(std::string title, double extent)
-{
-    if (!(extent > 0))
-        extent = 1;
-    const double rough = extent / 5;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    double step = 10 * power;
-    for (const double multiple : { 1.0, 2.0, 2.5, 5.0 }) {
-        if (multiple * power >= rough) {
-            step = multiple * power;
-            break;
-        }
-    }
-    const double max = std::ceil(extent / step * (1 - 1e-12)) * step;
-    if (!std::isfinite(max) || !(step > 0))
-        return std::nullopt;
-    return Axis{ std::move(title), max, step };
-}
-
-/// Samples a curve point by point along its parameter and halves every segment that strays
-/// from the curve by more than the tolerance, so that the polyline looks smooth however far
-/// the chart is zoomed, and a jump becomes a straight stroke.
-class Sampler
-{
-public:
-    Sampler(const PointAt &at, const Axis &horizontal, const Axis &vertical)
-        : at(at), scaleX(1 / horizontal.max), scaleY(1 / vertical.max)
-    {
-    }
-
-    std::vector<Piece> sample(double from, double to)
-    {
-        std::optional<CurvePoint> previous = at(from);
-        add(previous);
-        for (int i = 1; i <= initialSegments; ++i) {
-            const double t = from + (to - from) * i / initialSegments;
-            const std::optional<CurvePoint> point = at(t);
-            refine(from + (to - from) * (i - 1) / initialSegments, previous, t, point, 0);
-            previous = point;
-        }
-        return std::move(pieces);
-    }
-
-private:
-    /// Adds the points after t0 up to t1.
-    void refine(double t0, const std::optional<CurvePoint> &p0, double t1,
-                const std::optional<CurvePoint> &p1, int depth)
-    {
-        if (depth < deepestSplit) {
-            const double tm = (t0 + t1) / 2;
-            const std::optional<CurvePoint> pm = at(tm);
-            if (strays(p0, pm, p1)) {
-                refine(t0, p0, tm, pm, depth + 1);
-                refine(tm, pm, t1, p1, depth + 1);
-                return;
-            }
-        }
-        add(p1);
-    }
-
-    /// Whether the segment from p0 to p1 is too far from the curve's point pm between them.
-    bool strays(const std::optional<CurvePoint> &p0, const std::optional<CurvePoint> &pm,
-                const std::optional<CurvePoint> &p1) const
-    {
-        if (!p0 || !pm || !p1)
-            return p0.has_value() || pm.has_value() || p1.has_value();
-        // Beyond the same edge of the chart all three are out of sight.
-        const auto right = [](const CurvePoint &p) { return p.x > overshoot * 1; };
-        const auto above = [](const CurvePoint &p) { return p.y > overshoot * 1; };
-        const CurvePoint a = scaled(*p0), m = scaled(*pm), b = scaled(*p1);
-        if ((right(a) && right(m) && right(b)) || (above(a) && above(m) && above(b)))
-            return false;
-        return distanceToSegment(m, a, b) > tolerance;
-    }
-
-    CurvePoint scaled(const CurvePoint &p) const { return { p.x * scaleX, p.y * scaleY }; }
-
-    static double distanceToSegment(const CurvePoint &p, const CurvePoint &a, const CurvePoint &b)
-    {
-        const double dx = b.x - a.x, dy = b.y - a.y;
-        const double length2 = dx * dx + dy * dy;
-        double along = length2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / length2 : 0;
-        along = std::clamp(along, 0.0, 1.0);
-        return std::hypot(p.x - (a.x + along * dx), p.y - (a.y + along * dy));
-    }
-
-    void add(const std::optional<CurvePoint> &point)
-    {
-        if (!point) {
-            if (!pieces.empty() && !pieces.back().empty())
-                pieces.emplace_back();
-            return;
-        }
-        if (pieces.empty())
-            pieces.emplace_back();
-        pieces.back().push_back(*point);
-    }
-
-    const PointAt &at;
-    double scaleX, scaleY;
-    std::vector<Piece> pieces;
-};
-
 /// The pieces kept within the chart and its overshoot; a piece that leaves it is cut in two.
 std::vector<Piece> clipped(const std::vector<Piece> &pieces, const Axis &horizontal,
                            const Axis &vertical)
@@ -233,13 +106,19 @@ std::vector<Piece> clipped(const std::vector<Piece> &pieces, const Axis &horizon
     return kept;
 }
 
-Curve trace(CurveKind kind, const PointAt &at, double from, double to, const Axis &horizontal,
-            const Axis &vertical, std::optional<CurvePoint> marker)
+} // namespace
+
+Curve detail::trace(CurveKind kind, const PointAt &at, double from, double to,
+                    const Axis &horizontal, const Axis &vertical, std::optional<CurvePoint> marker,
+                    double tolerance)
 {
     return { kind,
-             clipped(Sampler(at, horizontal, vertical).sample(from, to), horizontal, vertical),
+             clipped(Sampler(at, horizontal, vertical, tolerance).sample(from, to), horizontal,
+                     vertical),
              marker };
 }
+
+namespace {
 
 /// The graph of `value` over the horizontal axis, marked at `markerAt`.
 Curve graph(CurveKind kind, const std::function<std::optional<double>(double)> &value,

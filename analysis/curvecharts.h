@@ -24,7 +24,15 @@ enum class CurveKind {
     ShortMarginal,
     DemandX,
     DemandY,
-    InverseDemandX
+    InverseDemandX,
+    BudgetLine, ///< the consumer's budget line (before a price change: the old one)
+    NewBudgetLine, ///< the budget line after the price of X changed
+    CompensatedBudgetLine, ///< the new prices with the income that compensates the change
+    IndifferenceCurve, ///< through a chosen basket (before a price change: the old one)
+    NewIndifferenceCurve, ///< through the basket chosen after the price of X changed
+    IncomeConsumptionPath, ///< the chosen baskets as income rises
+    EngelX, ///< the quantity of X chosen against income
+    EngelY ///< the quantity of Y chosen against income
 };
 
 /// A point in the units of a chart's axes.

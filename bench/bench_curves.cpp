@@ -118,8 +118,9 @@ std::optional<analysis::CurvePoint> exactPoint(analysis::CurveKind kind, double 
             return analysis::CurvePoint{ inverse->x, t };
         return std::nullopt;
     }
+    default: // the consumer windows' curves, not drawn by the curves windows
+        return std::nullopt;
     }
-    return std::nullopt;
 }
 
 /// The greatest distance, in pixels of the charts at 400 % zoom, between a drawn segment and

@@ -119,3 +119,67 @@ done
 # One 30,000-character level.
 draw_seed 3 0 0 "$(head -c 30000 /dev/zero | tr '\0' ' ')3000" 6 10 2500 1 1 .7 .3
 echo "$i + 6 number texts, $n draw inputs"
+
+# Consumer window inputs: six texts (income, price of X, price of Y, new price of X, a, b) and
+# an own separator, each ended by "\|", then three control bytes read from the end: separator
+# index (byte % 3), Slutsky (bit 0), form of utility (byte % 6; 1 to 4 are the forms).
+# The findings of fuzzing (finding-*) stay.
+mkdir -p corpus/consumer
+rm -f corpus/consumer/consumer-*
+c=0
+consumer_seed() { # preference(0-5) slutsky(0/1) separator(0-2) income priceX priceY newPriceX a b [own separator]
+    local preference=$1 slutsky=$2 separator=$3
+    shift 3
+    {
+        for field in "$1" "$2" "$3" "$4" "$5" "$6" "${7:-}"; do
+            printf -- "$field"
+            printf '\\|'
+        done
+        printf "\\x$(printf %02x "$separator")\\x$(printf %02x "$slutsky")\\x$(printf %02x "$preference")"
+    } > "corpus/consumer/consumer-$(printf %03d $c)"
+    c=$((c + 1))
+}
+for preference in 1 2 3 4; do
+    for slutsky in 0 1; do
+        for separator in 0 1 2; do
+            consumer_seed "$preference" "$slutsky" "$separator" 120 2 3 1 .5 .5 "'"
+        done
+    done
+done
+# The tests' worked examples, ties, thresholds, no income, and numbers near the ends of a double
+# (form income priceX priceY newPriceX a b).
+while read -r preference income priceX priceY newPriceX a b; do
+    consumer_seed "$preference" 0 0 "$income" "$priceX" "$priceY" "$newPriceX" "$a" "$b"
+done <<'CASES'
+1 120 2 3 1 1 2
+1 120 2 3 1 2 3
+1 0 2 3 1 2 3
+1 120 2 3 2 .5 .5
+2 140 2 3 1 2 1
+3 120 2 3 3 .3 .6
+4 120 2 3 1 6 1
+4 12 2 3 1 6 1
+4 18 2 3 1 6 1
+4 0 2 3 1 6 1
+4 -5 2 3 1 6 1
+3 120 1e-300 3 1 .5 .5
+3 1e308 1e-10 3 1 .5 .5
+3 1e-300 1e300 3 1 .5 .5
+3 120 2 3 1 100 100
+3 1e-6 1 1 1 100 100
+2 120 2 3 1 1e-300 1e300
+4 120 2 3 1 1e300 1e-300
+4 1e300 1e-300 1e300 1e-300 1e-300 1e300
+0 120 2 3 1 .5 .5
+5 120 2 3 1 .5 .5
+CASES
+# Hostile texts in every box, and in one box at a time.
+k=0
+for text in "${hostile[@]}"; do
+    consumer_seed $((k % 4 + 1)) $((k % 2)) $((k % 3)) "$text" "$text" "$text" "$text" "$text" "$text" ","
+    fields=(120 2 3 1 .5 .5)
+    fields[$((k % 6))]=$text
+    consumer_seed $((k % 4 + 1)) 0 1 "${fields[@]}"
+    k=$((k + 1))
+done
+echo "$c consumer inputs"

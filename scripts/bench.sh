@@ -6,6 +6,7 @@
 #      into an image, and with 0, 1,000 and 10,000 results listed; a zoom step to 400 % with
 #      100 different Draws on the chart;
 #   3. a curves window after a text change against computing and painting its curves alone;
+#      the consumer windows' charts computed from their texts;
 #   4. the chart's memory after 10,000 identical and 1,000 different Draws, and the resident
 #      memory after start-up, after 10,000 Draws and after Clear;
 #   5. export of a chart of 100 different Cobb-Douglas Draws as PNG, SVG and PDF;
@@ -47,6 +48,7 @@ export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$settings
 run "$bin/bench_analysis" "$@"
 run "$bin/bench_window" "$@"
 run "$bin/bench_curves" "$@"
+run "$bin/bench_consumer" "$@"
 run "$bin/bench_memory"
 run "$bin/bench_export" "$@"
 startup

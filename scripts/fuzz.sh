@@ -14,7 +14,7 @@ seed=${FUZZ_SEED:-1}
 
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DPRODUCTION_LAB_UI=OFF -DPRODUCTION_LAB_BENCH=OFF -DPRODUCTION_LAB_FUZZ=ON
-cmake --build build-fuzz -j "$(nproc)" --target numericvalue_fuzzer draw_fuzzer curves_fuzzer
+cmake --build build-fuzz -j "$(nproc)" --target numericvalue_fuzzer draw_fuzzer curves_fuzzer consumer_fuzzer
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -22,7 +22,7 @@ findings=$PWD/build-fuzz/findings
 mkdir -p "$findings"
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
 
-for target in numericvalue draw curves; do
+for target in numericvalue draw curves consumer; do
     fuzzer=build-fuzz/bin/${target}_fuzzer
     # The curves windows read the same inputs as a Draw, so they start from the Draw's seeds.
     seeds=$target
