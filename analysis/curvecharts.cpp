@@ -1,6 +1,7 @@
 #include "analysis/curvecharts.h"
 
 #include "analysis/curves.h"
+#include "analysis/detail/sampler.h"
 #include "analysis/numbertext.h"
 #include "analysis/numericvalue.h"
 #include "analysis/technologies.h"
@@ -17,18 +18,13 @@ namespace {
 /// Curves are kept to this share beyond the ends of the axes, so that the window's clip, not a
 /// cut in the polyline, makes their edge.
 constexpr double overshoot = 1.02;
-/// The coarsest sampling, refined where the curve bends.
-constexpr int initialSegments = 128;
-/// Each segment of the coarsest sampling is halved at most this many times: a jump ends as a
-/// stroke 1 / (128 * 4096) of the axis wide.
-constexpr int deepestSplit = 12;
 /// The largest distance, as a share of an axis, that a segment may stray from its curve: a
 /// quarter of a pixel on a chart 1600 pixels wide, a 400-pixel chart at 400 % zoom. Checked
 /// by bench_curves.
 constexpr double tolerance = 0.25 / 1600;
 
 using Piece = std::vector<CurvePoint>;
-using PointAt = std::function<std::optional<CurvePoint>(double)>;
+using detail::PointAt;
 
 /// The numbers a curves window reads, as a Draw reads them, each checked against its domain.
 struct Reading
@@ -125,90 +121,6 @@ std::optional<Axis> niceAxis(std::string title, double extent)
     return Axis{ std::move(title), max, step };
 }
 
-/// Samples a curve point by point along its parameter and halves every segment that strays
-/// from the curve by more than the tolerance, so that the polyline looks smooth however far
-/// the chart is zoomed, and a jump becomes a straight stroke.
-class Sampler
-{
-public:
-    Sampler(const PointAt &at, const Axis &horizontal, const Axis &vertical)
-        : at(at), scaleX(1 / horizontal.max), scaleY(1 / vertical.max)
-    {
-    }
-
-    std::vector<Piece> sample(double from, double to)
-    {
-        std::optional<CurvePoint> previous = at(from);
-        add(previous);
-        for (int i = 1; i <= initialSegments; ++i) {
-            const double t = from + (to - from) * i / initialSegments;
-            const std::optional<CurvePoint> point = at(t);
-            refine(from + (to - from) * (i - 1) / initialSegments, previous, t, point, 0);
-            previous = point;
-        }
-        return std::move(pieces);
-    }
-
-private:
-    /// Adds the points after t0 up to t1.
-    void refine(double t0, const std::optional<CurvePoint> &p0, double t1,
-                const std::optional<CurvePoint> &p1, int depth)
-    {
-        if (depth < deepestSplit) {
-            const double tm = (t0 + t1) / 2;
-            const std::optional<CurvePoint> pm = at(tm);
-            if (strays(p0, pm, p1)) {
-                refine(t0, p0, tm, pm, depth + 1);
-                refine(tm, pm, t1, p1, depth + 1);
-                return;
-            }
-        }
-        add(p1);
-    }
-
-    /// Whether the segment from p0 to p1 is too far from the curve's point pm between them.
-    bool strays(const std::optional<CurvePoint> &p0, const std::optional<CurvePoint> &pm,
-                const std::optional<CurvePoint> &p1) const
-    {
-        if (!p0 || !pm || !p1)
-            return p0.has_value() || pm.has_value() || p1.has_value();
-        // Beyond the same edge of the chart all three are out of sight.
-        const auto right = [](const CurvePoint &p) { return p.x > overshoot * 1; };
-        const auto above = [](const CurvePoint &p) { return p.y > overshoot * 1; };
-        const CurvePoint a = scaled(*p0), m = scaled(*pm), b = scaled(*p1);
-        if ((right(a) && right(m) && right(b)) || (above(a) && above(m) && above(b)))
-            return false;
-        return distanceToSegment(m, a, b) > tolerance;
-    }
-
-    CurvePoint scaled(const CurvePoint &p) const { return { p.x * scaleX, p.y * scaleY }; }
-
-    static double distanceToSegment(const CurvePoint &p, const CurvePoint &a, const CurvePoint &b)
-    {
-        const double dx = b.x - a.x, dy = b.y - a.y;
-        const double length2 = dx * dx + dy * dy;
-        double along = length2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / length2 : 0;
-        along = std::clamp(along, 0.0, 1.0);
-        return std::hypot(p.x - (a.x + along * dx), p.y - (a.y + along * dy));
-    }
-
-    void add(const std::optional<CurvePoint> &point)
-    {
-        if (!point) {
-            if (!pieces.empty() && !pieces.back().empty())
-                pieces.emplace_back();
-            return;
-        }
-        if (pieces.empty())
-            pieces.emplace_back();
-        pieces.back().push_back(*point);
-    }
-
-    const PointAt &at;
-    double scaleX, scaleY;
-    std::vector<Piece> pieces;
-};
-
 /// The pieces kept within the chart and its overshoot; a piece that leaves it is cut in two.
 std::vector<Piece> clipped(const std::vector<Piece> &pieces, const Axis &horizontal,
                            const Axis &vertical)
@@ -216,19 +128,8 @@ std::vector<Piece> clipped(const std::vector<Piece> &pieces, const Axis &horizon
     const Box box{ 0, 0, horizontal.max * overshoot, vertical.max * overshoot };
     std::vector<Piece> kept;
     for (const Piece &piece : pieces) {
-        bool joined = false; // the last kept segment ended at this segment's start
-        for (std::size_t i = 1; i < piece.size(); ++i) {
-            const auto inside = clipSegment(piece[i - 1], piece[i], box);
-            if (!inside) {
-                joined = false;
-                continue;
-            }
-            const auto &[a, b] = *inside;
-            if (!joined || !(a == piece[i - 1]))
-                kept.push_back({ a });
-            kept.back().push_back(b);
-            joined = b == piece[i];
-        }
+        for (Piece &part : clipPolyline(piece, box))
+            kept.push_back(std::move(part));
     }
     return kept;
 }
@@ -237,7 +138,9 @@ Curve trace(CurveKind kind, const PointAt &at, double from, double to, const Axi
             const Axis &vertical, std::optional<CurvePoint> marker)
 {
     return { kind,
-             clipped(Sampler(at, horizontal, vertical).sample(from, to), horizontal, vertical),
+             clipped(detail::Sampler(at, horizontal.max, vertical.max, tolerance, overshoot)
+                             .sample(from, to),
+                     horizontal, vertical),
              marker };
 }
 
