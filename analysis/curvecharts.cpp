@@ -325,7 +325,11 @@ CurveCharts inputDemandCharts(const DrawInputs &inputs)
     if (!quantities)
         return tooLarge();
 
-    CurveChart demand{ "Demand for X and Y", *prices, *quantities, {}, r.priceX };
+    // The demands hold the level of production, and the price of Y, where they are.
+    CurveChart demand{ "Conditional demand for X, output "
+                               + plainNumberText(r.level, inputs.decimalSeparator) + ", price of Y "
+                               + plainNumberText(r.priceY, inputs.decimalSeparator),
+                       *prices, *quantities, {}, r.priceX };
     const auto demandX = [&](double p) -> std::optional<double> {
         if (const auto b = demandAt(p))
             return b->x;
@@ -337,7 +341,8 @@ CurveCharts inputDemandCharts(const DrawInputs &inputs)
         return std::nullopt;
     };
     demand.curves.push_back(graph(CurveKind::DemandX, demandX, *prices, *quantities, r.priceX));
-    demand.curves.push_back(graph(CurveKind::DemandY, demandY, *prices, *quantities, r.priceX));
+    demand.curves.push_back(graph(inputs.shortPeriod ? CurveKind::FixedY : CurveKind::DemandY,
+                                  demandY, *prices, *quantities, r.priceX));
 
     Axis quantityOfX = *quantities;
     quantityOfX.title = "Quantity of X";

@@ -24,7 +24,8 @@ enum class CurveKind {
     ShortMarginal,
     DemandX,
     DemandY,
-    InverseDemandX
+    InverseDemandX,
+    FixedY ///< the short period's fixed Y, where the long run has the demand for Y
 };
 
 /// A point in the units of a chart's axes.
