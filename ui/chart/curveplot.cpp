@@ -215,13 +215,17 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
             }
         }
     }
-    for (const analysis::Curve &curve : chart.curves) {
-        if (!curve.marker || curve.marker->x < 0 || curve.marker->x > frame.maxX
-            || curve.marker->y < 0 || curve.marker->y > frame.maxY)
-            continue;
-        painter.setPen(QPen(ink, scale));
-        painter.setBrush(lookOf(curve.kind).colour);
-        painter.drawEllipse(toPixel(curve.marker->x, curve.marker->y), 3.5 * scale, 3.5 * scale);
+    for (const bool longRunPass : { true, false }) {
+        for (const analysis::Curve &curve : chart.curves) {
+            if (longRun(curve.kind) != longRunPass || !curve.marker || curve.marker->x < 0
+                || curve.marker->x > frame.maxX || curve.marker->y < 0
+                || curve.marker->y > frame.maxY)
+                continue;
+            painter.setPen(QPen(ink, scale));
+            painter.setBrush(lookOf(curve.kind).colour);
+            painter.drawEllipse(toPixel(curve.marker->x, curve.marker->y), 3.5 * scale,
+                                3.5 * scale);
+        }
     }
     painter.restore();
 

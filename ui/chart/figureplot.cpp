@@ -54,6 +54,7 @@ struct Layout
 {
     QRectF title, plot, legend;
     qreal line = 0; ///< the legend's line height
+    qreal numberLine = 0; ///< the axes' line height
     std::size_t firstRow = 0; ///< the oldest Draw the legend lists
     int columns = 1;
     qreal columnWidth = 0;
@@ -93,7 +94,7 @@ qreal figureTextPixels(const QSizeF &size, double zoom)
 {
     const qreal smaller = std::min(size.width(), size.height());
     const qreal pixels = std::clamp(smaller / 50, 11.0, 36.0) * zoom;
-    return std::max(1.0, std::min(pixels, smaller / 14));
+    return std::max(1.0, std::min(pixels, smaller / 28));
 }
 
 namespace {
@@ -104,6 +105,12 @@ QFont sized(const QFont &family, qreal pixels, bool bold)
     font.setPixelSize(std::max(1, qRound(pixels)));
     font.setBold(bold);
     return font;
+}
+
+/// The legend's font: a little smaller than the axes', so that a row fits a line.
+QFont legendFont(const FigureLook &look)
+{
+    return sized(look.font, 0.9 * look.textPixels, false);
 }
 
 /// Lays out the title, the plot and the legend. The legend takes up to two fifths of the height,
@@ -117,7 +124,9 @@ Layout layOut(QPainter &painter, const QRectF &area, const analysis::Figure &fig
     const qreal margin = 0.6 * text;
     const QFontMetricsF titleMetrics(sized(look.font, 1.25 * text, true), painter.device());
     const QFontMetricsF metrics(sized(look.font, text, false), painter.device());
-    layout.line = metrics.lineSpacing();
+    const QFontMetricsF legendMetrics(legendFont(look), painter.device());
+    layout.numberLine = metrics.lineSpacing();
+    layout.line = legendMetrics.lineSpacing();
     layout.title = QRectF(area.left() + margin, area.top() + margin / 2, area.width() - 2 * margin,
                           titleMetrics.height());
 
@@ -131,7 +140,8 @@ Layout layOut(QPainter &painter, const QRectF &area, const analysis::Figure &fig
     qreal widest = 0;
     for (std::size_t i = count - candidates; i < count; ++i)
         widest = std::max(
-                widest, metrics.horizontalAdvance(QString::fromStdString(figure.draws[i].legend)));
+                widest,
+                legendMetrics.horizontalAdvance(QString::fromStdString(figure.draws[i].legend)));
     const qreal gap = 1.5 * text;
     layout.columns = std::clamp(int((available + gap) / (sample + widest + gap)), 1, 4);
     layout.columnWidth = (available + gap) / layout.columns - gap;
@@ -146,7 +156,8 @@ Layout layOut(QPainter &painter, const QRectF &area, const analysis::Figure &fig
     while (first > count - candidates) {
         const QString row = QString::fromStdString(figure.draws[first - 1].legend);
         const qreal height = layout.columns == 1
-                ? metrics.boundingRect(QRectF(0, 0, textWidth, 1e6), Qt::TextWordWrap, row).height()
+                ? legendMetrics.boundingRect(QRectF(0, 0, textWidth, 1e6), Qt::TextWordWrap, row)
+                          .height()
                 : layout.line;
         const bool more = first - 1 > 0;
         const qreal needed = layout.columns == 1
@@ -178,8 +189,8 @@ Layout layOut(QPainter &painter, const QRectF &area, const analysis::Figure &fig
     const qreal tick = 0.4 * text;
     const qreal lastNumber =
             metrics.horizontalAdvance(scaleText(figure.axes.horizontal.max)) / 2 + margin;
-    const qreal top = layout.title.bottom() + margin / 2 + layout.line + metrics.height() / 2;
-    const qreal bottom = layout.legend.top() - margin - 2 * layout.line - tick;
+    const qreal top = layout.title.bottom() + margin / 2 + layout.numberLine + metrics.height() / 2;
+    const qreal bottom = layout.legend.top() - margin - 2 * layout.numberLine - tick;
     layout.plot = QRectF(QPointF(area.left() + margin + numberWidth + tick + 0.3 * text, top),
                          QPointF(area.right() - lastNumber, bottom));
     return layout;
@@ -236,7 +247,8 @@ void paintFigure(QPainter &painter, const QRectF &area, const analysis::Figure &
     for (int i = 0; i <= marksX; ++i)
         widest = std::max(widest, metrics.horizontalAdvance(scaleText(i * horizontal.step)));
     const int everyX = std::max(1, int(std::ceil((widest + text) * marksX / plot.width())));
-    const int everyY = std::max(1, int(std::ceil(1.2 * layout.line * marksY / plot.height())));
+    const int everyY =
+            std::max(1, int(std::ceil(1.2 * layout.numberLine * marksY / plot.height())));
     for (int i = 0; i <= marksX; ++i) {
         const QPointF at = toPixel({ i * horizontal.step, 0 });
         painter.setPen(QPen(grid, unit));
@@ -244,7 +256,7 @@ void paintFigure(QPainter &painter, const QRectF &area, const analysis::Figure &
         painter.setPen(QPen(look.ink, unit));
         painter.drawLine(at, at + QPointF(0, tick));
         if (i % everyX == 0)
-            painter.drawText(QRectF(at.x() - widest, at.y() + tick, 2 * widest, layout.line),
+            painter.drawText(QRectF(at.x() - widest, at.y() + tick, 2 * widest, layout.numberLine),
                              Qt::AlignHCenter | Qt::AlignTop, scaleText(i * horizontal.step));
     }
     for (int i = 0; i <= marksY; ++i) {
@@ -254,18 +266,19 @@ void paintFigure(QPainter &painter, const QRectF &area, const analysis::Figure &
         painter.setPen(QPen(look.ink, unit));
         painter.drawLine(at, at - QPointF(tick, 0));
         if (i % everyY == 0)
-            painter.drawText(QRectF(area.left(), at.y() - layout.line / 2,
-                                    at.x() - tick - 0.3 * text - area.left(), layout.line),
+            painter.drawText(QRectF(area.left(), at.y() - layout.numberLine / 2,
+                                    at.x() - tick - 0.3 * text - area.left(), layout.numberLine),
                              Qt::AlignRight | Qt::AlignVCenter, scaleText(i * vertical.step));
     }
     painter.setPen(QPen(look.ink, 1.2 * unit));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
-    painter.drawText(
-            QRectF(plot.left(), plot.bottom() + tick + layout.line, plot.width(), layout.line),
-            Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(horizontal.title));
-    painter.drawText(QRectF(plot.left() - tick, plot.top() - metrics.height() / 2 - layout.line,
-                            plot.width(), layout.line),
+    painter.drawText(QRectF(plot.left(), plot.bottom() + tick + layout.numberLine, plot.width(),
+                            layout.numberLine),
+                     Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(horizontal.title));
+    painter.drawText(QRectF(plot.left() - tick,
+                            plot.top() - metrics.height() / 2 - layout.numberLine, plot.width(),
+                            layout.numberLine),
                      Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(vertical.title));
 
     if (figure.draws.empty()) {
@@ -327,7 +340,7 @@ void paintFigure(QPainter &painter, const QRectF &area, const analysis::Figure &
     painter.setBrush(Qt::NoBrush);
 
     // The legend: a stretch of each Draw's isoquant with its point, then its row.
-    painter.setFont(plain);
+    painter.setFont(legendFont(look));
     qreal y = layout.legend.top();
     if (layout.firstRow > 0) {
         painter.setPen(look.ink);

@@ -11,6 +11,8 @@
 #include <QMenuBar>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 /// The design's client area, in device-independent pixels at 100 %: the caption above the two
@@ -73,6 +75,25 @@ void CurvesWindow::zoomed(double factor)
     picture1->setMinimumSize(chart);
     picture2->setMinimumSize(chart);
     client->setMinimumSize(designClient * factor);
+    scaleCaption();
+}
+
+void CurvesWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    scaleCaption();
+}
+
+void CurvesWindow::scaleCaption()
+{
+    // The caption grows with the window as the charts' texts do: the window's client size, not
+    // the charts', sets it, so that its height cannot change its own size.
+    const double scale = std::clamp(std::min(client->width() / double(designClient.width()),
+                                             client->height() / double(designClient.height())),
+                                    zoomFactor(), 6.0);
+    QFont font = controlFont(scale);
+    if (label1->font() != font)
+        label1->setFont(font);
 }
 
 void CurvesWindow::inputsChanged()

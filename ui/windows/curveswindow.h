@@ -41,10 +41,12 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void refresh();
     void zoomed(double factor);
+    void scaleCaption();
 
     QString fileName;
     Charts charts;
