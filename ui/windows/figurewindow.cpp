@@ -157,8 +157,9 @@ void FigureWindow::showFigure()
 
 void FigureWindow::showEvent(QShowEvent *event)
 {
-    if (stale)
-        showFigure();
+    // Whatever brought the figure up to date while hidden (an export), its description follows
+    // now.
+    showFigure();
     QMainWindow::showEvent(event);
 }
 
