@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QStaticText>
 
 #include <algorithm>
 #include <cmath>
@@ -114,11 +115,21 @@ QFont legendFont(const FigureLook &look)
     return sized(look.font, 0.9 * look.textPixels, false);
 }
 
+/// The width of a legend row: from the cache's laid-out text where there is one.
+qreal legendWidth(QPainter &painter, const QFontMetricsF &metrics, const std::string &row,
+                  const FigureLook &look, FigureTextCache *cache)
+{
+    const QString text = QString::fromStdString(row);
+    if (cache && painter.paintEngine()->type() == QPaintEngine::Raster)
+        return cache->text(text, legendFont(look)).size().width();
+    return metrics.horizontalAdvance(text);
+}
+
 /// Lays out the title, the plot and the legend. The legend takes up to two fifths of the height,
 /// in as many columns (up to four) as its widest row allows; the latest rows that fit are listed,
 /// under a line counting the others.
 Layout layOut(QPainter &painter, const QRectF &area, const analysis::Figure &figure,
-              const FigureLook &look)
+              const FigureLook &look, FigureTextCache *cache)
 {
     Layout layout;
     const qreal text = look.textPixels;
@@ -140,8 +151,8 @@ Layout layOut(QPainter &painter, const QRectF &area, const analysis::Figure &fig
     const std::size_t candidates = std::min(count, mostRows);
     std::vector<qreal> widths(candidates);
     for (std::size_t i = 0; i < candidates; ++i)
-        widths[i] = legendMetrics.horizontalAdvance(
-                QString::fromStdString(figure.draws[count - candidates + i].legend));
+        widths[i] = legendWidth(painter, legendMetrics, figure.draws[count - candidates + i].legend,
+                                look, cache);
     const qreal widest = candidates ? *std::max_element(widths.begin(), widths.end()) : 0;
     const qreal gap = 1.5 * text;
     layout.columns = std::clamp(int((available + gap) / (sample + widest + gap)), 1, 4);
@@ -293,8 +304,24 @@ void strokePolyline(QPainter &painter, const QPolygonF &points, const QPen &pen,
 
 } // namespace
 
+const QStaticText &FigureTextCache::text(const QString &text, const QFont &font)
+{
+    if (font != shownFont || texts.size() > 4096) {
+        texts.clear();
+        shownFont = font;
+    }
+    auto found = texts.find(text);
+    if (found == texts.end()) {
+        QStaticText laidOut(text);
+        laidOut.setTextFormat(Qt::PlainText);
+        laidOut.prepare(QTransform(), font);
+        found = texts.insert(text, laidOut);
+    }
+    return *found;
+}
+
 void paintFigure(QPainter &painter, const QRectF &area, const analysis::Figure &figure,
-                 const FigureLook &look)
+                 const FigureLook &look, FigureTextCache *cache)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -302,7 +329,7 @@ void paintFigure(QPainter &painter, const QRectF &area, const analysis::Figure &
     painter.fillRect(area, look.background);
     const qreal text = look.textPixels;
     const qreal unit = text / 14; // lines and marks keep their proportion to the text
-    const Layout layout = layOut(painter, area, figure, look);
+    const Layout layout = layOut(painter, area, figure, look, cache);
     const QFont plain = sized(look.font, text, false);
     const QFont bold = sized(look.font, text, true);
     const QFontMetricsF metrics(plain, painter.device());
@@ -477,6 +504,8 @@ void paintFigure(QPainter &painter, const QRectF &area, const analysis::Figure &
         if (height > layout.line * 1.5)
             painter.drawText(QRectF(left + sample, y, layout.columnWidth - sample, height),
                              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, row);
+        else if (cache && raster)
+            painter.drawStaticText(QPointF(left + sample, y), cache->text(row, legendFont(look)));
         else
             painter.drawText(QPointF(left + sample, y + legendAscent), row);
         if (layout.columns == 1)
@@ -513,7 +542,7 @@ void FigurePlot::paintEvent(QPaintEvent *)
     QPainter painter(this);
     static const analysis::Figure empty{ analysis::figureAxes({}, analysis::FigureRange::Default),
                                          {} };
-    paintFigure(painter, rect(), shown ? *shown : empty, screenLook());
+    paintFigure(painter, rect(), shown ? *shown : empty, screenLook(), &texts);
     if (hasFocus()) {
         // The focus: a dotted frame inside the edge, as the style draws around a focused control.
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DotLine));

@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
+#include <QStaticText>
 #include <QWidget>
 
 #include <array>
@@ -37,12 +39,26 @@ Qt::PenStyle figureLineStyle(std::size_t index);
 /// side, within bounds, times the zoom.
 qreal figureTextPixels(const QSizeF &size, double zoom);
 
+/// Texts laid out once and kept from one painting to the next, for one font at a time: a
+/// legend row is measured and drawn again on every paint (bench_figure, drawWithFigure).
+class FigureTextCache
+{
+public:
+    /// `text` laid out in `font`.
+    const QStaticText &text(const QString &text, const QFont &font);
+
+private:
+    QFont shownFont;
+    QHash<QString, QStaticText> texts;
+};
+
 /// Paints `figure` into `area`: its title, the axes with a light grid and their numbers, every
 /// Draw's isoquant, isocost line, fixed Y and marked point with its number, and the legend under
 /// the plot (the latest rows, when not all fit). Lines and marks scale with the text. The one
-/// painting function of the figure, for the screen, images, SVG, PDF and printers.
+/// painting function of the figure, for the screen, images, SVG, PDF and printers; `cache`, on
+/// the screen, keeps the legend's texts laid out between paintings.
 void paintFigure(QPainter &painter, const QRectF &area, const analysis::Figure &figure,
-                 const FigureLook &look);
+                 const FigureLook &look, FigureTextCache *cache = nullptr);
 
 /// The figure's picture (Picture1 of FormFigure), painted again whole on every paint at the
 /// screen's resolution; it takes the keyboard focus.
@@ -65,4 +81,5 @@ protected:
 
 private:
     const analysis::Figure *shown = nullptr;
+    FigureTextCache texts;
 };
