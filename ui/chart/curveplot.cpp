@@ -106,6 +106,7 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
     // The chart's title in the window's bold font; the scales and the legend in its regular
     // weight, which leaves the legend's names room in two columns.
     const QFont titleFont = painter.font();
+    const QFontMetrics titleMetrics = painter.fontMetrics();
     QFont plain = titleFont;
     plain.setBold(false);
     painter.setFont(plain);
@@ -115,13 +116,14 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
     painter.fillRect(area, palette.color(QPalette::Base));
     // A title too long for the chart's width wraps onto more lines, and the chart moves down.
     const QRect titleArea(area.left(), area.top() + px(2), area.width(), area.height());
-    const int below =
-            std::max(0,
-                     QFontMetrics(titleFont, painter.device())
-                                     .boundingRect(titleArea, Qt::AlignHCenter | Qt::TextWordWrap,
-                                                   fromUtf8(chart.title))
-                                     .height()
-                             - line);
+    const QString title = fromUtf8(chart.title);
+    const int below = titleMetrics.horizontalAdvance(title) <= area.width()
+            ? 0
+            : std::max(
+                    0,
+                    titleMetrics.boundingRect(titleArea, Qt::AlignHCenter | Qt::TextWordWrap, title)
+                                    .height()
+                            - line);
 
     int scaleWidth = 0;
     for (int i = 0; i <= marks(chart.vertical); ++i)
@@ -145,8 +147,7 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
 
     painter.setPen(ink);
     painter.setFont(titleFont);
-    painter.drawText(titleArea, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                     fromUtf8(chart.title));
+    painter.drawText(titleArea, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, title);
     painter.setFont(plain);
     painter.drawText(
             QRect(area.left() + px(4), area.top() + below + line + px(4), area.width(), line),
@@ -275,6 +276,9 @@ void CurvePlot::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const double scale = curvePlotScale(size(), zoomFactor());
-    painter.setFont(controlFont(scale));
+    // The window's font (the controls' at the zoom), at this chart's scale.
+    QFont scaled = font();
+    scaled.setPointSizeF(8.25 * scale);
+    painter.setFont(scaled);
     paintCurveChart(painter, rect(), chart, palette(), scale);
 }

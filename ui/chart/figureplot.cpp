@@ -495,8 +495,9 @@ void paintFigure(QPainter &painter, const QRectF &area, const analysis::Figure &
         const qreal middle = y + layout.line / 2;
         painter.setPen(drawPen(colour, figureLineStyle(i), 2.6 * unit));
         painter.drawLine(QPointF(left, middle), QPointF(left + sample - 0.6 * text, middle));
-        drawDot(painter, QPointF(left + (sample - 0.6 * text) / 2, middle), 3.5 * unit, unit / 2,
-                colour, look.background);
+        if (figure.draws[i].chosen) // a Draw that could not reach its level marks no point
+            drawDot(painter, QPointF(left + (sample - 0.6 * text) / 2, middle), 3.5 * unit,
+                    unit / 2, colour, look.background);
         painter.setPen(look.ink);
         const qreal height = layout.rowHeights[k];
         const QString row = QString::fromStdString(figure.draws[i].legend);
@@ -516,6 +517,7 @@ void paintFigure(QPainter &painter, const QRectF &area, const analysis::Figure &
 
 FigurePlot::FigurePlot(QWidget *parent) : QWidget(parent)
 {
+    setFont(controlFont()); // its family and weight; each text sets its size
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -533,7 +535,7 @@ FigureLook FigurePlot::screenLook() const
     look.ink = palette().color(QPalette::Text);
     look.colours = figureColours(look.background);
     look.textPixels = figureTextPixels(size(), zoomFactor());
-    look.font = controlFont();
+    look.font = font();
     return look;
 }
 
