@@ -329,7 +329,10 @@ CurveCharts inputDemandCharts(const DrawInputs &inputs)
     CurveChart demand{ "Conditional demand for X, output "
                                + plainNumberText(r.level, inputs.decimalSeparator) + ", price of Y "
                                + plainNumberText(r.priceY, inputs.decimalSeparator),
-                       *prices, *quantities, {}, r.priceX };
+                       *prices,
+                       *quantities,
+                       {},
+                       r.priceX };
     const auto demandX = [&](double p) -> std::optional<double> {
         if (const auto b = demandAt(p))
             return b->x;

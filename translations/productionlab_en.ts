@@ -105,7 +105,7 @@
 <context>
     <name>CurvesWindow</name>
     <message>
-        <location filename="../ui/windows/curveswindow.cpp" line="+35"/>
+        <location filename="../ui/windows/curveswindow.cpp" line="+37"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -411,17 +411,17 @@
 <context>
     <name>FigurePlot</name>
     <message>
-        <location filename="../ui/chart/figureplot.cpp" line="+214"/>
+        <location filename="../ui/chart/figureplot.cpp" line="+340"/>
         <source>Figure of the Draws</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+77"/>
         <source>No Draw since the last Clear has written a result.</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location line="+62"/>
+        <location line="+61"/>
         <source>(%n earlier Draw(s) not listed)</source>
         <translation type="unfinished">
             <numerusform></numerusform>
