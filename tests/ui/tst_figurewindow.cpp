@@ -135,6 +135,16 @@ void TestFigureWindow::followsEveryDrawAndClearAndExports()
     QVERIFY(window->figure().draws.empty());
     QCOMPARE(picture1->accessibleDescription(),
              QStringLiteral("No Draw since the last Clear has written a result."));
+
+    // Hidden, a Clear and as many new Draws as it held leave none of the old ones in it.
+    QTest::mouseClick(findControl<QPushButton>(&form1, "Command1"), Qt::LeftButton);
+    QCOMPARE(window->figure().draws.size(), 1u);
+    window->close();
+    QTest::mouseClick(findControl<QPushButton>(&form1, "Command2"), Qt::LeftButton);
+    setText(&form1, "Text1", QStringLiteral("1234"));
+    QTest::mouseClick(findControl<QPushButton>(&form1, "Command1"), Qt::LeftButton);
+    QCOMPARE(window->figure().draws.size(), 1u);
+    QVERIFY(QString::fromStdString(window->figure().draws[0].legend).contains(u"long run: 1234"));
 }
 
 // Every colour of the Draws keeps 3:1 contrast on white, a light grey window, and dark

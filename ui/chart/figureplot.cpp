@@ -46,11 +46,6 @@ QString scaleText(double value)
     return QLocale().toString(value, 'g', 12);
 }
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("FigurePlot", text);
-}
-
 /// Where each part of the figure goes in its area.
 struct Layout
 {
@@ -337,7 +332,7 @@ void paintFigure(QPainter &painter, const QRectF &area, const analysis::Figure &
     painter.setPen(look.ink);
     painter.setFont(sized(look.font, 1.25 * text, true));
     painter.drawText(layout.title, Qt::AlignHCenter | Qt::AlignTop,
-                     translated(QT_TRANSLATE_NOOP("FigurePlot", "Figure of the Draws")));
+                     QCoreApplication::translate("FigurePlot", "Figure of the Draws"));
     const QRectF plot = layout.plot;
     if (plot.width() < 4 * text || plot.height() < 4 * text) {
         painter.restore();
@@ -414,9 +409,9 @@ void paintFigure(QPainter &painter, const QRectF &area, const analysis::Figure &
     if (figure.draws.empty()) {
         painter.setPen(look.ink);
         painter.drawText(plot, Qt::AlignCenter | Qt::TextWordWrap,
-                         translated(QT_TRANSLATE_NOOP("FigurePlot",
-                                                      "No Draw since the last Clear has written a "
-                                                      "result.")));
+                         QCoreApplication::translate("FigurePlot",
+                                                     "No Draw since the last Clear has written a "
+                                                     "result."));
     }
 
     // The Draws, oldest first: the fixed Y thin and dashed, the isocost line, the isoquant

@@ -102,20 +102,24 @@ const analysis::Figure &FigureWindow::figure()
     return shown;
 }
 
+void FigureWindow::drawsCleared()
+{
+    cleared = true;
+    drawsChanged();
+}
+
 void FigureWindow::bringUpToDate()
 {
+    if (!stale)
+        return;
     // The log only grows between two Clears: the rows the figure holds stay as they are, and
     // only new ones are added, unless a fitted range moves.
     const std::size_t held = draws.size();
-    const bool grown =
-            log.size() >= held && (held == 0 || log.drawNumber(held - 1) == draws.back().number);
-    if (!stale)
-        return;
-    stale = false;
-    if (!grown) {
+    if (cleared || log.size() < held) {
         rebuild();
         return;
     }
+    stale = false;
     for (std::size_t i = held; i < log.size(); ++i)
         draws.push_back({ log.drawNumber(i), log.row(i) });
     const std::string separator = QLocale().decimalPoint().toStdString();
@@ -140,6 +144,7 @@ void FigureWindow::rebuild()
         draws.push_back({ log.drawNumber(i), log.row(i) });
     shown = analysis::figure(draws, range, QLocale().decimalPoint().toStdString());
     stale = false;
+    cleared = false;
 }
 
 void FigureWindow::showFigure()

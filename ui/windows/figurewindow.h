@@ -29,9 +29,11 @@ public:
     /// `log` is the main window's: the Draws it holds are the figure's.
     explicit FigureWindow(const ResultLog &log, QWidget *parent = nullptr);
 
-    /// The log has changed (a Draw, a Clear): follows it now when shown, otherwise when next
+    /// A Draw has added to the log: the figure follows it now when shown, otherwise when next
     /// shown or exported.
     void drawsChanged();
+    /// The log has been cleared: likewise.
+    void drawsCleared();
     /// The figure as it stands, up to date with the log.
     const analysis::Figure &figure();
     /// The figure with its title and legend as export, print and copy see it, dark on white.
@@ -56,6 +58,7 @@ private:
     std::vector<analysis::NumberedResult> draws; ///< the log's rows the figure holds
     analysis::Figure shown;
     bool stale = true; ///< the log may have changed since `shown` was computed
+    bool cleared = false; ///< and it was cleared since, so that nothing of `shown` holds
     FigurePlot *picture1 = nullptr;
     QMenu *mnufile = nullptr;
     QMenu *mnuedit = nullptr;

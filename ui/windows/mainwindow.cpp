@@ -406,7 +406,7 @@ void MainWindow::clearResults()
     picture1->setAccessibleDescription(DrawMessage::chartDescription(0, std::nullopt));
     results.clear();
     if (formFigure)
-        formFigure->drawsChanged();
+        formFigure->drawsCleared();
     emptyResults(label4);
 }
 
