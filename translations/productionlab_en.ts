@@ -411,7 +411,7 @@
 <context>
     <name>FigurePlot</name>
     <message>
-        <location filename="../ui/chart/figureplot.cpp" line="+340"/>
+        <location filename="../ui/chart/figureplot.cpp" line="+335"/>
         <source>Figure of the Draws</source>
         <translation type="unfinished"></translation>
     </message>
@@ -478,7 +478,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+91"/>
         <source>No Draw since the last Clear has written a result.</source>
         <translation type="unfinished"></translation>
     </message>
