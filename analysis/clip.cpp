@@ -118,4 +118,23 @@ std::optional<std::pair<Point, Point>> clipSegment(Point a, Point b, const Box &
     return std::pair{ a, b };
 }
 
+std::vector<std::vector<Point>> clipPolyline(std::span<const Point> points, const Box &box)
+{
+    std::vector<std::vector<Point>> kept;
+    bool joined = false; // the last kept segment ended at this segment's start
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const auto inside = clipSegment(points[i - 1], points[i], box);
+        if (!inside) {
+            joined = false;
+            continue;
+        }
+        const auto &[a, b] = *inside;
+        if (!joined || !(a == points[i - 1]))
+            kept.push_back({ a });
+        kept.back().push_back(b);
+        joined = b == points[i];
+    }
+    return kept;
+}
+
 } // namespace analysis

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <utility>
+#include <vector>
 
 // The one segment clipper of every chart: the main window's and the curves windows'.
 
@@ -26,5 +28,10 @@ struct Box
 /// computed from that edge, so far and tiny coordinates keep the crossing on the segment and both
 /// ends inside the box.
 std::optional<std::pair<Point, Point>> clipSegment(Point a, Point b, const Box &box);
+
+/// The parts of the polyline through `points` inside `box`, each a polyline of its own: a
+/// polyline that leaves the box and comes back is cut in two. Each segment is clipped as
+/// clipSegment clips it; the points inside the box are kept exactly.
+std::vector<std::vector<Point>> clipPolyline(std::span<const Point> points, const Box &box);
 
 } // namespace analysis

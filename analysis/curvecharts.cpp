@@ -89,19 +89,8 @@ std::vector<Piece> clipped(const std::vector<Piece> &pieces, const Axis &horizon
     const Box box{ 0, 0, horizontal.max * overshoot, vertical.max * overshoot };
     std::vector<Piece> kept;
     for (const Piece &piece : pieces) {
-        bool joined = false; // the last kept segment ended at this segment's start
-        for (std::size_t i = 1; i < piece.size(); ++i) {
-            const auto inside = clipSegment(piece[i - 1], piece[i], box);
-            if (!inside) {
-                joined = false;
-                continue;
-            }
-            const auto &[a, b] = *inside;
-            if (!joined || !(a == piece[i - 1]))
-                kept.push_back({ a });
-            kept.back().push_back(b);
-            joined = b == piece[i];
-        }
+        for (Piece &part : clipPolyline(piece, box))
+            kept.push_back(std::move(part));
     }
     return kept;
 }
@@ -112,10 +101,12 @@ Curve detail::trace(CurveKind kind, const PointAt &at, double from, double to,
                     const Axis &horizontal, const Axis &vertical, std::optional<CurvePoint> marker,
                     double tolerance)
 {
-    return { kind,
-             clipped(Sampler(at, horizontal, vertical, tolerance).sample(from, to), horizontal,
-                     vertical),
-             marker };
+    return {
+        kind,
+        clipped(Sampler(at, horizontal.max, vertical.max, tolerance, overshoot).sample(from, to),
+                horizontal, vertical),
+        marker
+    };
 }
 
 namespace {
@@ -301,7 +292,14 @@ CurveCharts inputDemandCharts(const DrawInputs &inputs)
     if (!quantities)
         return tooLarge();
 
-    CurveChart demand{ "Demand for X and Y", *prices, *quantities, {}, r.priceX };
+    // The demands hold the level of production, and the price of Y, where they are.
+    CurveChart demand{ "Conditional demand for X, output "
+                               + plainNumberText(r.level, inputs.decimalSeparator) + ", price of Y "
+                               + plainNumberText(r.priceY, inputs.decimalSeparator),
+                       *prices,
+                       *quantities,
+                       {},
+                       r.priceX };
     const auto demandX = [&](double p) -> std::optional<double> {
         if (const auto b = demandAt(p))
             return b->x;
@@ -313,7 +311,8 @@ CurveCharts inputDemandCharts(const DrawInputs &inputs)
         return std::nullopt;
     };
     demand.curves.push_back(graph(CurveKind::DemandX, demandX, *prices, *quantities, r.priceX));
-    demand.curves.push_back(graph(CurveKind::DemandY, demandY, *prices, *quantities, r.priceX));
+    demand.curves.push_back(graph(inputs.shortPeriod ? CurveKind::FixedY : CurveKind::DemandY,
+                                  demandY, *prices, *quantities, r.priceX));
 
     Axis quantityOfX = *quantities;
     quantityOfX.title = "Quantity of X";

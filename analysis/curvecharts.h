@@ -32,7 +32,8 @@ enum class CurveKind {
     NewIndifferenceCurve, ///< through the basket chosen after the price of X changed
     IncomeConsumptionPath, ///< the chosen baskets as income rises
     EngelX, ///< the quantity of X chosen against income
-    EngelY ///< the quantity of Y chosen against income
+    EngelY, ///< the quantity of Y chosen against income
+    FixedY ///< the short period's fixed Y, where the long run has the demand for Y
 };
 
 /// A point in the units of a chart's axes.

@@ -138,8 +138,11 @@ int main(int argc, char *argv[])
             ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     view->addAction(QStringLiteral("&Actual Size"))
             ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    view->addAction(QStringLiteral("Zoom: 100 %"))->setEnabled(false);
     view->addSeparator();
     view->addAction(QStringLiteral("Show &Scale"))->setCheckable(true);
+    view->addSeparator();
+    view->addAction(QStringLiteral("&Figure"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     QMenu *help = form1.menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&How to use this software"));
     help->addAction(QStringLiteral("&Glossary"));

@@ -109,6 +109,7 @@ std::optional<analysis::CurvePoint> exactPoint(analysis::CurveKind kind, double 
     case CurveKind::DemandX:
         return demand ? at(demand->x) : std::nullopt;
     case CurveKind::DemandY:
+    case CurveKind::FixedY:
         return demand ? at(demand->y) : std::nullopt;
     case CurveKind::InverseDemandX: {
         // Traced along the price of X, which is its height.

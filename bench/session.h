@@ -93,6 +93,7 @@ public:
     }
 
     PlotSurface &plotSurface() { return *chart; }
+    MainWindow &window() { return form1; }
 
     void clearAndRepaint()
     {

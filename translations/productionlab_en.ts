@@ -4,18 +4,17 @@
 <context>
     <name>ChartExport</name>
     <message>
-        <location filename="../ui/chart/chartexport.cpp" line="+39"/>
+        <location filename="../ui/chart/chartexport.cpp" line="+45"/>
         <source>There is not enough memory for an image of %1 x %2 pixels.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+28"/>
-        <location line="+14"/>
+        <location line="-9"/>
         <source>Isoquants and isocost lines</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="+33"/>
         <source>The drawing could not be started.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -98,7 +97,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+173"/>
+        <location line="+2"/>
+        <source>Fixed Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+206"/>
         <source>%1 %2</source>
         <extracomment>A curve&apos;s name in the legend, then its value at the marker: &quot;Long-run total 38647.56&quot;</extracomment>
         <translation type="unfinished"></translation>
@@ -118,7 +122,7 @@
 <context>
     <name>CurvesWindow</name>
     <message>
-        <location filename="../ui/windows/curveswindow.cpp" line="+35"/>
+        <location filename="../ui/windows/curveswindow.cpp" line="+38"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -364,14 +368,14 @@
 <context>
     <name>ExportCommands</name>
     <message>
-        <location filename="../ui/results/exportcommands.cpp" line="+82"/>
+        <location filename="../ui/results/exportcommands.cpp" line="+89"/>
         <source>The file &quot;%1&quot; could not be written.
 
 %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+18"/>
         <source>Export Chart</source>
         <translation type="unfinished"></translation>
     </message>
@@ -409,7 +413,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+21"/>
         <source>The print system gave no reason.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -421,13 +425,88 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+35"/>
         <source>Export Results</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CSV table (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FigurePlot</name>
+    <message>
+        <location filename="../ui/chart/figureplot.cpp" line="+336"/>
+        <source>Figure of the Draws</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>No Draw since the last Clear has written a result.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+61"/>
+        <source>(%n earlier Draw(s) not listed)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FigureWindow</name>
+    <message>
+        <location filename="../ui/windows/figurewindow.cpp" line="+35"/>
+        <location line="+44"/>
+        <source>Figure of the Draws</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Export Figure...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Copy Figure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Fit to the Draws</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>F&amp;ull Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+92"/>
+        <source>No Draw since the last Clear has written a result.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -480,7 +559,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/windows/mainwindow.cpp" line="+53"/>
+        <location filename="../ui/windows/mainwindow.cpp" line="+54"/>
         <source>Elements of the neoclassical theory of production</source>
         <translation type="unfinished"></translation>
     </message>
@@ -605,7 +684,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
+        <source>&amp;Figure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
@@ -625,7 +709,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>Slope of the isocost line</source>
         <translation type="unfinished"></translation>
     </message>
@@ -635,22 +719,22 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+86"/>
         <source>The chart and the results are cleared.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Cost curves</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Input demand</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+27"/>
         <source>Production Lab is teaching software on the neoclassical theory of production, used in classes of microeconomics: it draws the isoquant of a level of production and the isocost line of the cheapest way to produce it, for perfect substitutes, fixed proportions and Cobb-Douglas technologies, in the long run and in the short period with a fixed quantity of Y.
 
 Written by the Production Lab developers, 2026. Version %1.</source>
@@ -801,7 +885,13 @@ Written by the Production Lab developers, 2026. Version %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
+        <location line="+50"/>
+        <source>Zoom: %1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-46"/>
         <source>Show &amp;Scale</source>
         <translation type="unfinished"></translation>
     </message>

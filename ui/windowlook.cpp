@@ -62,6 +62,27 @@ void useZoomStyle()
     QApplication::setStyle(new ZoomStyle(QStyleFactory::create(QApplication::style()->name())));
 }
 
+/// The application's fonts as the program started, before any zoom scaled them.
+struct DesignFonts
+{
+    QFont application, menuBar;
+};
+
+const DesignFonts &designFonts()
+{
+    static const DesignFonts fonts{ QApplication::font(), QApplication::font("QMenuBar") };
+    return fonts;
+}
+
+QFont scaledFont(QFont font, double factor)
+{
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * factor);
+    else
+        font.setPixelSize(qRound(font.pixelSize() * factor));
+    return font;
+}
+
 std::vector<QPointer<QWidget>> &laidOutRoots()
 {
     static std::vector<QPointer<QWidget>> roots;
@@ -95,12 +116,12 @@ void zoomWindow(QWidget *root, double factor)
 
 QFont menuFont(double factor)
 {
-    QFont font = QApplication::font("QMenuBar");
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * factor);
-    else
-        font.setPixelSize(qRound(font.pixelSize() * factor));
-    return font;
+    return scaledFont(designFonts().menuBar, factor);
+}
+
+QFont unzoomedApplicationFont()
+{
+    return designFonts().application;
 }
 
 QFont controlFont(double factor)
@@ -224,6 +245,9 @@ void setZoomFactor(double factor)
         return;
     zoom = factor;
     useZoomStyle();
+    // Qt's own dialogs (files, printing, message boxes) take the application's font: it follows
+    // the zoom, while every window of the program keeps its own explicit font.
+    QApplication::setFont(scaledFont(designFonts().application, factor));
     auto &roots = laidOutRoots();
     std::erase_if(roots, [](const QPointer<QWidget> &root) { return root.isNull(); });
     for (const QPointer<QWidget> &root : roots)

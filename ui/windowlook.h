@@ -20,6 +20,10 @@ QFont controlFont(double factor = 1);
 /// context menus.
 QFont menuFont(double factor = 1);
 
+/// The application's font as the program started, whatever the zoom: Qt's dialogs take it
+/// times the zoom.
+QFont unzoomedApplicationFont();
+
 /// A rectangle given in twips (15 twips are one device-independent pixel).
 QRect fromTwips(int left, int top, int width, int height);
 

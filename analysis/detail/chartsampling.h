@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/curvecharts.h"
+#include "analysis/detail/sampler.h"
 
 #include <functional>
 #include <optional>
@@ -9,7 +10,7 @@
 
 // What the charts of the curves windows and of the consumer windows share: reading a box
 // against its domain, axes with round scale marks, and curves sampled finely enough to look
-// smooth at any zoom and kept within their chart.
+// smooth at any zoom (detail::Sampler) and kept within their chart.
 
 namespace analysis::detail {
 
@@ -22,8 +23,6 @@ constexpr double overshoot = 1.02;
 constexpr double curveTolerance = 0.25 / 1600;
 
 using Piece = std::vector<CurvePoint>;
-/// The point of a curve at a value of its parameter; nullopt where the curve is undefined.
-using PointAt = std::function<std::optional<CurvePoint>(double)>;
 
 /// The numeric value of a box's text, read as the main window reads it, when it is finite and
 /// above 0 (or 0 when `zeroAllowed`); otherwise nullopt, and `outOfRange`, if still empty,
@@ -34,31 +33,6 @@ std::optional<double> readBox(const std::string &text, const std::string &box, b
 /// An axis from 0 to `extent` or a little more, its scale marks 1, 2, 2.5 or 5 times a power of
 /// ten apart, four to ten of them; nullopt when `extent` is too large for a scale.
 std::optional<Axis> niceAxis(std::string title, double extent);
-
-/// Samples a curve point by point along its parameter and halves every segment that strays
-/// from the curve by more than the tolerance, so that the polyline looks smooth however far
-/// the chart is zoomed, and a jump becomes a straight stroke.
-class Sampler
-{
-public:
-    Sampler(const PointAt &at, const Axis &horizontal, const Axis &vertical,
-            double tolerance = curveTolerance);
-
-    /// The curve from the parameter `from` to `to`, in pieces where it is undefined between.
-    std::vector<Piece> sample(double from, double to);
-
-private:
-    void refine(double t0, const std::optional<CurvePoint> &p0, double t1,
-                const std::optional<CurvePoint> &p1, int depth);
-    bool strays(const std::optional<CurvePoint> &p0, const std::optional<CurvePoint> &pm,
-                const std::optional<CurvePoint> &p1) const;
-    CurvePoint scaled(const CurvePoint &p) const { return { p.x * scaleX, p.y * scaleY }; }
-    void add(const std::optional<CurvePoint> &point);
-
-    const PointAt &at;
-    double scaleX, scaleY, tolerance;
-    std::vector<Piece> pieces;
-};
 
 /// The curve traced by `at` from the parameter `from` to `to`, sampled within `tolerance` (a
 /// share of each axis) and cut to the chart and its overshoot. Defined beside the segment

@@ -284,4 +284,21 @@ TEST(CurveCharts, JoinTheJumpOfLinearDemandAtTheTiePrice)
     EXPECT_NEAR((jump + 1)->x, 20, pixel);
 }
 
+// The demand chart holds the level and the price of Y, and says so; in the short period its
+// second curve is the fixed Y, not a demand.
+TEST(CurveCharts, DemandChartSaysWhatItHoldsAndCallsTheFixedYSo)
+{
+    DrawInputs inputs;
+    inputs.decimalSeparator = ",";
+    inputs.priceY = "10.5";
+    for (const bool shortPeriod : { false, true }) {
+        inputs.shortPeriod = shortPeriod;
+        const CurveCharts charts = inputDemandCharts(inputs);
+        ASSERT_EQ(charts.charts.size(), 2u);
+        EXPECT_EQ(charts.charts[0].title, "Conditional demand for X, output 3000, price of Y 10,5");
+        EXPECT_EQ(charts.charts[0].curves.at(1).kind,
+                  shortPeriod ? CurveKind::FixedY : CurveKind::DemandY);
+    }
+}
+
 } // namespace

@@ -210,9 +210,9 @@ void TestAccessibility::curveChartsSayTheirNumbers_data()
             << "Total cost at Level of production 3000: Long-run total 38647.56; Short-period "
                "total 44462.89.";
     QTest::newRow("demand") << "FormInputDemand" << false << "Picture1"
-                            << "Demand for X and Y"
-                            << "Demand for X and Y at Price of X 6: Demand for X 4508.88; Cross "
-                               "demand for Y 1159.43.";
+                            << "Conditional demand for X, output 3000, price of Y 10"
+                            << "Conditional demand for X, output 3000, price of Y 10 at Price of "
+                               "X 6: Demand for X 4508.88; Cross demand for Y 1159.43.";
     QTest::newRow("inverse demand")
             << "FormInputDemand" << false << "Picture2"
             << "Inverse demand for X"
@@ -267,7 +267,7 @@ void TestAccessibility::curveColoursStandOut()
     palette.setColor(QPalette::Base, background);
     palette.setColor(QPalette::WindowText, background); // only the curves show
     for (int kind = int(analysis::CurveKind::LongRunTotal);
-         kind <= int(analysis::CurveKind::InverseDemandX); ++kind) {
+         kind <= int(analysis::CurveKind::FixedY); ++kind) {
         analysis::CurveChart chart;
         chart.horizontal = chart.vertical = { "", 10, 1 };
         chart.curves = { { analysis::CurveKind(kind), { { { 0, 5 }, { 10, 5 } } }, std::nullopt } };

@@ -1,8 +1,10 @@
 #include "ui/chart/chartexport.h"
+#include "ui/chart/curveplot.h"
 #include "ui/windows/curveswindow.h"
 #include "ui/windows/isoquantparameterswindow.h"
 #include "ui/windows/mainwindow.h"
 #include "ui/windows/viewsettings.h"
+#include "uitest.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -18,6 +20,9 @@ class TestCurvesWindows : public QObject
 private slots:
     void opensFollowsTheInputsAndNamesABoxOutOfRange_data();
     void opensFollowsTheInputsAndNamesABoxOutOfRange();
+    void exportsUnderItsOwnNameWithinItsFrames_data();
+    void exportsUnderItsOwnNameWithinItsFrames();
+    void longTitleWrapsOntoASecondLine();
 };
 
 template<class T>
@@ -110,6 +115,107 @@ void TestCurvesWindows::opensFollowsTheInputsAndNamesABoxOutOfRange()
         for (int x = 0; x < exported.width(); x += 2)
             blue += exported.pixel(x, y) == qRgb(0x1f, 0x5f, 0xbf);
     QVERIFY2(blue > 100, qPrintable(QString::number(blue)));
+}
+
+void TestCurvesWindows::exportsUnderItsOwnNameWithinItsFrames_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("FormCostCurves")
+            << QStringLiteral("Cost curves") << QStringLiteral("cost-curves.svg");
+    QTest::newRow("FormInputDemand")
+            << QStringLiteral("Input demand") << QStringLiteral("input-demand.svg");
+}
+
+// An export is the window's own: its title in the SVG and PDF, its own file name proposed. In
+// the short period the average costs rise beyond the chart's top: in the SVG too, no curve
+// leaves its chart's frame. Resized, the window shares its room between the two charts.
+void TestCurvesWindows::exportsUnderItsOwnNameWithinItsFrames()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, fileName);
+    MainWindow form1;
+    control<QAction>(&form1, "mnushort")->trigger();
+    const bool costs = QLatin1String(QTest::currentDataTag()) == QLatin1String("FormCostCurves");
+    CurvesWindow *window = costs ? form1.costCurves() : form1.inputDemand();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const ChartPicture picture = window->chartPicture();
+    QCOMPARE(picture.title, title);
+    QCOMPARE(picture.fileName, fileName);
+
+    QTemporaryDir folder;
+    const QString svg = folder.filePath(QStringLiteral("curves.svg"));
+    const QString pdf = folder.filePath(QStringLiteral("curves.pdf"));
+    QCOMPARE(exportChart(picture, svg, ChartFormat::Svg), QString());
+    QCOMPARE(exportChart(picture, pdf, ChartFormat::Pdf), QString());
+    QFile file(svg);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray drawing = file.readAll();
+    QVERIFY(drawing.contains("<title>" + title.toUtf8() + "</title>"));
+    int curves = 0;
+    for (const SvgPolyline &line : svgPolylines(drawing))
+        curves += line.points.size() >= 3;
+    QVERIFY(curves >= 2);
+    const qreal width = picture.size.width() * chartImageScale(picture.size);
+    QCOMPARE(svgCurvePointsOutsideGrid(drawing, width, 2, 0.05), 0);
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), { pdf });
+    QVERIFY(info.waitForFinished(30000));
+    QVERIFY(QString::fromUtf8(info.readAllStandardOutput())
+                    .contains(QRegularExpression(QStringLiteral("Title: +") + title)));
+
+    // The save dialog proposes the window's own name, in the SVG format.
+    QString proposed, filter;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        proposed = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->text();
+        filter = dialog->selectedNameFilter();
+        dialog->reject();
+    });
+    control<QAction>(window, "mnuexportchart")->trigger();
+    QCOMPARE(proposed, fileName);
+    QVERIFY2(filter.contains(QLatin1String("*.svg")), qPrintable(filter));
+
+    auto *picture1 = control<QWidget>(window, "Picture1");
+    auto *picture2 = control<QWidget>(window, "Picture2");
+    const QSize designed = picture1->size();
+    window->resize(1900, 1000);
+    QTRY_VERIFY(picture1->width() > 2 * designed.width());
+    QCOMPARE(picture1->size(), picture2->size());
+    QVERIFY(picture1->height() > 2 * designed.height());
+    // It shrinks no further than the design's size.
+    window->resize(100, 100);
+    QTRY_COMPARE(picture1->size(), designed);
+}
+
+// A chart's title too long for its width wraps: its second line is drawn where a one-line
+// title leaves the chart blank, and the chart moves down to leave it room.
+void TestCurvesWindows::longTitleWrapsOntoASecondLine()
+{
+    analysis::CurveChart chart;
+    chart.title = "Conditional demand for X, output 3000000, price of Y 10.25 and more words";
+    chart.horizontal = { "Price of X", 10, 2 };
+    chart.vertical = { "Quantity", 10, 2 };
+    QImage image(300, 300, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPalette palette;
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    QPainter painter(&image);
+    QFont font = painter.font();
+    font.setPixelSize(12);
+    font.setBold(true);
+    painter.setFont(font);
+    paintCurveChart(painter, image.rect(), chart, palette);
+    painter.end();
+    const int line = QFontMetrics(font).height();
+    bool secondLine = false;
+    for (int y = line + 3; y < 2 * line; ++y)
+        for (int x = 100; x < 200; ++x)
+            secondLine = secondLine || qGray(image.pixel(x, y)) < 128;
+    QVERIFY(secondLine);
 }
 
 QTEST_MAIN(TestCurvesWindows)

@@ -25,6 +25,7 @@ private slots:
     void everyControlDoublesAt200_data();
     void everyControlDoublesAt200();
     void zoomStepsStayOnTheScreen();
+    void zoomShownAndFollowedByQtsDialogs();
     void scaleShowsTicksWithoutMovingAnyControl();
     void zoomAndScaleSurviveARestart();
     void slowComputerKeepsTheDrawingWhenTheChartTakesFocus();
@@ -156,6 +157,30 @@ void TestView::zoomStepsStayOnTheScreen()
     QCOMPARE(form1->viewSettings()->zoomPercent(), 100);
     QVERIFY(!control<QAction>("mnuzoomout")->isEnabled());
     QCOMPARE(form1->centralWidget()->size(), QSize(640, 414));
+}
+
+// The View menu names the zoom at each step; Qt's own dialogs, made from the application's font,
+// follow it, while the program's windows keep their own fonts (everyControlDoublesAt200).
+void TestView::zoomShownAndFollowedByQtsDialogs()
+{
+    QAction *shown = control<QAction>("mnuzoomlevel");
+    QVERIFY(!shown->isEnabled());
+    QCOMPARE(shown->text(), QStringLiteral("Zoom: 100 %"));
+    const QFont before = QApplication::font();
+    const QFont dialogBefore = QMessageBox().font();
+    control<QAction>("mnuzoomin")->trigger();
+    QCOMPARE(shown->text(), QStringLiteral("Zoom: 125 %"));
+    form1->viewSettings()->setZoomPercent(200);
+    QCOMPARE(shown->text(), QStringLiteral("Zoom: 200 %"));
+    const QFont dialog = QMessageBox().font();
+    const auto size = [](const QFont &font) {
+        return font.pointSizeF() > 0 ? font.pointSizeF() : qreal(font.pixelSize());
+    };
+    QCOMPARE(size(dialog), 2 * size(dialogBefore));
+    QCOMPARE(size(QFileDialog(nullptr).font()), 2 * size(before));
+    control<QAction>("mnuzoomreset")->trigger();
+    QCOMPARE(shown->text(), QStringLiteral("Zoom: 100 %"));
+    QCOMPARE(QApplication::font(), before);
 }
 
 void TestView::scaleShowsTicksWithoutMovingAnyControl()

@@ -5,6 +5,10 @@
 #include <QObject>
 #include <QPoint>
 #include <QtGlobal>
+#include <QList>
+#include <QPointF>
+#include <QRectF>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <cmath>
@@ -72,4 +76,65 @@ inline double bestContrast(const QImage &image, QColor background)
             best = std::max(best, (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05));
         }
     return best;
+}
+
+/// The polylines of an SVG file as QSvgGenerator writes them, each with its points and the
+/// stroke opacity of its group.
+struct SvgPolyline
+{
+    QList<QPointF> points;
+    double opacity = 1;
+};
+
+inline QList<SvgPolyline> svgPolylines(const QByteArray &svg)
+{
+    QList<SvgPolyline> lines;
+    QList<double> opacities{ 1 };
+    QXmlStreamReader reader(svg);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isEndElement() && reader.name() == QLatin1String("g"))
+            opacities.removeLast();
+        if (!reader.isStartElement())
+            continue;
+        const QXmlStreamAttributes attributes = reader.attributes();
+        if (reader.name() == QLatin1String("g")) {
+            const QStringView opacity = attributes.value(QLatin1String("stroke-opacity"));
+            opacities << (opacity.isEmpty() ? opacities.last() : opacity.toDouble());
+        } else if (reader.name() == QLatin1String("polyline")) {
+            SvgPolyline line{ {}, opacities.last() };
+            for (const QString &pair : attributes.value(QLatin1String("points"))
+                                               .toString()
+                                               .split(u' ', Qt::SkipEmptyParts))
+                line.points << QPointF(pair.section(u',', 0, 0).toDouble(),
+                                       pair.section(u',', 1, 1).toDouble());
+            lines << line;
+        }
+    }
+    return lines;
+}
+
+/// The curves of an SVG chart (polylines of three points or more, opaque) that stray outside
+/// the frame their grid (the faint polylines) spans, in a picture holding `charts` charts side
+/// by side: the number of points outside, by more than `slack` units.
+inline int svgCurvePointsOutsideGrid(const QByteArray &svg, qreal pictureWidth, int charts,
+                                     qreal slack)
+{
+    const QList<SvgPolyline> lines = svgPolylines(svg);
+    QList<QRectF> frames(charts);
+    const auto chartOf = [&](const QPointF &p) {
+        return std::clamp(int(p.x() / pictureWidth * charts), 0, charts - 1);
+    };
+    for (const SvgPolyline &line : lines)
+        if (line.opacity < 1 && line.points.size() == 2) {
+            const QRectF span = QRectF(line.points[0], line.points[1]).normalized();
+            QRectF &frame = frames[chartOf(span.center())];
+            frame = frame.isNull() ? span : frame.united(span);
+        }
+    int outside = 0;
+    for (const SvgPolyline &line : lines)
+        if (line.opacity == 1 && line.points.size() >= 3)
+            for (const QPointF &p : line.points)
+                outside += !frames[chartOf(p)].adjusted(-slack, -slack, slack, slack).contains(p);
+    return outside;
 }

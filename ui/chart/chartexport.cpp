@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int minimumImageWidth = 1200;
 /// SVG and PDF open at this width in other programs: a figure that fits a page with margins.
 constexpr qreal documentWidthMm = 120;
 constexpr qreal mmPerInch = 25.4;
@@ -25,28 +24,28 @@ struct Geometry
     qreal penScale = 1;
 };
 
-Geometry imageGeometry(const QSizeF &pictureSize)
+Geometry imageGeometry(const ChartPicture &picture)
 {
-    const int scale = chartImageScale(pictureSize);
-    return { (pictureSize * scale).toSize().expandedTo(QSize(1, 1)), qreal(scale) };
+    const int scale = chartImageScale(picture.size, picture.minimumImageWidth);
+    return { (picture.size * scale).toSize().expandedTo(QSize(1, 1)), qreal(scale) };
+}
+
+QString documentTitle(const ChartPicture &picture)
+{
+    return picture.title.isEmpty()
+            ? QCoreApplication::translate("ChartExport", "Isoquants and isocost lines")
+            : picture.title;
 }
 
 QString writePng(const ChartPicture &picture, QIODevice &device)
 {
-    const Geometry geometry = imageGeometry(picture.size);
-    QImage image(geometry.pixels, QImage::Format_RGB32);
-    if (image.isNull())
+    const QImage image = chartImage(picture);
+    if (image.isNull()) {
+        const Geometry geometry = imageGeometry(picture);
         return QCoreApplication::translate(
                        "ChartExport", "There is not enough memory for an image of %1 x %2 pixels.")
                 .arg(geometry.pixels.width())
                 .arg(geometry.pixels.height());
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        picture.paint(painter, QRectF(QPointF(0, 0), geometry.pixels), geometry.penScale,
-                      geometry.penScale);
     }
     QImageWriter writer(&device, "png");
     if (!writer.write(image))
@@ -58,13 +57,13 @@ QString writeSvg(const ChartPicture &picture, QIODevice &device)
 {
     // Same units as the PNG, so both exports look alike; the resolution only sets the size at
     // which other programs open the drawing.
-    const Geometry geometry = imageGeometry(picture.size);
+    const Geometry geometry = imageGeometry(picture);
     QSvgGenerator svg;
     svg.setOutputDevice(&device);
     svg.setSize(geometry.pixels);
     svg.setViewBox(QRect(QPoint(0, 0), geometry.pixels));
     svg.setResolution(qRound(geometry.pixels.width() * mmPerInch / documentWidthMm));
-    svg.setTitle(QCoreApplication::translate("ChartExport", "Isoquants and isocost lines"));
+    svg.setTitle(documentTitle(picture));
     QPainter painter;
     if (!painter.begin(&svg))
         return QCoreApplication::translate("ChartExport", "The drawing could not be started.");
@@ -78,7 +77,7 @@ QString writePdf(const ChartPicture &picture, QIODevice &device)
 {
     const qreal heightMm = documentWidthMm * picture.size.height() / picture.size.width();
     QPdfWriter pdf(&device);
-    pdf.setTitle(QCoreApplication::translate("ChartExport", "Isoquants and isocost lines"));
+    pdf.setTitle(documentTitle(picture));
     pdf.setPageSize(QPageSize(QSizeF(documentWidthMm, heightMm), QPageSize::Millimeter, QString(),
                               QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -136,11 +135,26 @@ QStringList chartFormatFilters()
              QCoreApplication::translate("ChartExport", "PDF document (*.pdf)") };
 }
 
-int chartImageScale(const QSizeF &pictureSize)
+int chartImageScale(const QSizeF &pictureSize, int minimumWidth)
 {
     if (!(pictureSize.width() > 0))
         return 1;
-    return std::max(1, int(std::ceil(minimumImageWidth / pictureSize.width())));
+    return std::max(1, int(std::ceil(minimumWidth / pictureSize.width())));
+}
+
+QImage chartImage(const ChartPicture &picture)
+{
+    const Geometry geometry = imageGeometry(picture);
+    QImage image(geometry.pixels, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    picture.paint(painter, QRectF(QPointF(0, 0), geometry.pixels), geometry.penScale,
+                  geometry.penScale);
+    return image;
 }
 
 QString exportChart(const ChartPicture &picture, const QString &path, ChartFormat format)

@@ -9,6 +9,7 @@
 
 QT_BEGIN_NAMESPACE
 class QByteArray;
+class QImage;
 class QPainter;
 QT_END_NAMESPACE
 
@@ -24,6 +25,13 @@ struct ChartPicture
     /// keeps them in proportion to its own text rather than to the chart).
     std::function<void(QPainter &painter, const QRectF &target, qreal penScale, qreal textScale)>
             paint;
+    /// The title of an SVG or PDF document; empty: the main chart's.
+    QString title;
+    /// The file name the save dialog proposes, its suffix choosing the format; empty: the main
+    /// chart's, "chart.png".
+    QString fileName;
+    /// The least width of a PNG export, in pixels.
+    int minimumImageWidth = 1200;
 };
 
 /// The file formats the chart is exported in.
@@ -35,9 +43,13 @@ std::optional<ChartFormat> chartFormatOfPath(const QString &path);
 /// The save dialog's filters, in the order of ChartFormat.
 QStringList chartFormatFilters();
 
-/// The PNG export's width in pixels: the picture at the least whole multiple of its size that is
-/// at least 1200 pixels across, so that lines stay as crisp as on screen.
-int chartImageScale(const QSizeF &pictureSize);
+/// The PNG export's scale: the least whole multiple of the picture's size that is at least
+/// `minimumWidth` pixels across, so that lines stay as crisp as on screen.
+int chartImageScale(const QSizeF &pictureSize, int minimumWidth = 1200);
+
+/// The picture as the PNG export writes it, dark on white; a null image when there is not
+/// enough memory for it.
+QImage chartImage(const ChartPicture &picture);
 
 /// Writes the picture to `path` in `format`: whole or not at all. Returns an empty string on
 /// success, otherwise the system's reason.

@@ -90,6 +90,8 @@ CurveLook lookOf(analysis::CurveKind kind)
         return { QT_TRANSLATE_NOOP("CurvePlot", "Cross demand for Y"), green, Qt::DashLine, 2 };
     case CurveKind::InverseDemandX:
         return { QT_TRANSLATE_NOOP("CurvePlot", "Inverse demand for X"), blue, Qt::SolidLine, 2 };
+    case CurveKind::FixedY:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Fixed Y"), green, Qt::DashLine, 2 };
     }
     return { "", grey, Qt::SolidLine, 1 };
 }
@@ -125,6 +127,13 @@ int marks(const analysis::Axis &axis)
     return static_cast<int>(std::lround(axis.max / axis.step));
 }
 
+bool longRun(analysis::CurveKind kind)
+{
+    using analysis::CurveKind;
+    return kind == CurveKind::LongRunTotal || kind == CurveKind::LongRunAverage
+            || kind == CurveKind::LongRunMarginal;
+}
+
 } // namespace
 
 void paintCurveChart(QPainter &painter, const QRect &area, const analysis::CurveChart &chart,
@@ -136,6 +145,7 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
     // The chart's title in the window's bold font; the scales and the legend in its regular
     // weight, which leaves the legend's names room in two columns.
     const QFont titleFont = painter.font();
+    const QFontMetrics titleMetrics = painter.fontMetrics();
     QFont plain = titleFont;
     plain.setBold(false);
     painter.setFont(plain);
@@ -144,6 +154,16 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
     const QColor ink = palette.color(QPalette::WindowText);
     const QColor background = palette.color(QPalette::Base);
     painter.fillRect(area, background);
+    // A title too long for the chart's width wraps onto more lines, and the chart moves down.
+    const QRect titleArea(area.left(), area.top() + px(2), area.width(), area.height());
+    const QString title = fromUtf8(chart.title);
+    const int below = titleMetrics.horizontalAdvance(title) <= area.width()
+            ? 0
+            : std::max(
+                    0,
+                    titleMetrics.boundingRect(titleArea, Qt::AlignHCenter | Qt::TextWordWrap, title)
+                                    .height()
+                            - line);
 
     int scaleWidth = 0;
     for (int i = 0; i <= marks(chart.vertical); ++i)
@@ -152,10 +172,10 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
     const int legendRows = static_cast<int>(chart.curves.size() + 1) / 2;
     const int lastScaleText =
             metrics.horizontalAdvance(scaleText(chart.horizontal.max)) / 2 + px(4);
-    const QRect plot(
-            QPoint(area.left() + scaleWidth + px(10), area.top() + 2 * line + line / 2 + px(8)),
-            QPoint(area.right() - lastScaleText,
-                   area.bottom() - 2 * line - legendRows * line - px(12)));
+    const QRect plot(QPoint(area.left() + scaleWidth + px(10),
+                            area.top() + below + 2 * line + line / 2 + px(8)),
+                     QPoint(area.right() - lastScaleText,
+                            area.bottom() - 2 * line - legendRows * line - px(12)));
     if (plot.width() < px(10) || plot.height() < px(10)) {
         painter.restore();
         return;
@@ -167,11 +187,11 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
 
     painter.setPen(ink);
     painter.setFont(titleFont);
-    painter.drawText(QRect(area.left(), area.top() + px(2), area.width(), line), Qt::AlignHCenter,
-                     fromUtf8(chart.title));
+    painter.drawText(titleArea, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, title);
     painter.setFont(plain);
-    painter.drawText(QRect(area.left() + px(4), area.top() + line + px(4), area.width(), line),
-                     Qt::AlignLeft, fromUtf8(chart.vertical.title));
+    painter.drawText(
+            QRect(area.left() + px(4), area.top() + below + line + px(4), area.width(), line),
+            Qt::AlignLeft, fromUtf8(chart.vertical.title));
     painter.drawText(QRect(plot.left(), plot.bottom() + line + px(6), plot.width(), line),
                      Qt::AlignHCenter, fromUtf8(chart.horizontal.title));
 
@@ -210,28 +230,43 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
                          Qt::AlignRight | Qt::AlignVCenter, scaleText(value));
     }
 
+    // The curves are cut at the plot's frame by geometry, not by the painter's clip, which an
+    // SVG file does not keep. The long-run curves go first, so that a short-period curve lying
+    // on one (the marginal cost of perfect substitutes on the long-run average) stays in sight.
     painter.save();
-    painter.setClipRect(plot.adjusted(-px(1), -px(1), px(1), px(1)));
-    painter.setPen(QPen(ink, scale, Qt::DotLine));
-    const QPointF guide = toPixel(chart.markerAt, 0);
-    painter.drawLine(guide, QPointF(guide.x(), plot.top()));
-    for (const analysis::Curve &curve : chart.curves) {
-        const CurveLook look = lookOf(curve.kind);
-        painter.setPen(penOf(look, background, scale));
-        for (const auto &piece : curve.pieces) {
-            QPolygonF polyline;
-            polyline.reserve(static_cast<qsizetype>(piece.size()));
-            for (const analysis::CurvePoint &p : piece)
-                polyline << toPixel(p.x, p.y);
-            painter.drawPolyline(polyline);
+    const analysis::Box frame{ 0, 0, chart.horizontal.max, chart.vertical.max };
+    if (chart.markerAt >= 0 && chart.markerAt <= chart.horizontal.max) {
+        painter.setPen(QPen(ink, scale, Qt::DotLine));
+        const QPointF guide = toPixel(chart.markerAt, 0);
+        painter.drawLine(guide, QPointF(guide.x(), plot.top()));
+    }
+    for (const bool longRunPass : { true, false }) {
+        for (const analysis::Curve &curve : chart.curves) {
+            if (longRun(curve.kind) != longRunPass)
+                continue;
+            painter.setPen(penOf(lookOf(curve.kind), background, scale));
+            for (const auto &piece : curve.pieces) {
+                for (const auto &part : analysis::clipPolyline(piece, frame)) {
+                    QPolygonF polyline;
+                    polyline.reserve(static_cast<qsizetype>(part.size()));
+                    for (const analysis::CurvePoint &p : part)
+                        polyline << toPixel(p.x, p.y);
+                    painter.drawPolyline(polyline);
+                }
+            }
         }
     }
-    for (const analysis::Curve &curve : chart.curves) {
-        if (!curve.marker)
-            continue;
-        painter.setPen(QPen(ink, scale));
-        painter.setBrush(shadeOn(lookOf(curve.kind).colour, background));
-        painter.drawEllipse(toPixel(curve.marker->x, curve.marker->y), 3.5 * scale, 3.5 * scale);
+    for (const bool longRunPass : { true, false }) {
+        for (const analysis::Curve &curve : chart.curves) {
+            if (longRun(curve.kind) != longRunPass || !curve.marker || curve.marker->x < 0
+                || curve.marker->x > frame.maxX || curve.marker->y < 0
+                || curve.marker->y > frame.maxY)
+                continue;
+            painter.setPen(QPen(ink, scale));
+            painter.setBrush(shadeOn(lookOf(curve.kind).colour, background));
+            painter.drawEllipse(toPixel(curve.marker->x, curve.marker->y), 3.5 * scale,
+                                3.5 * scale);
+        }
     }
     painter.restore();
 
@@ -286,10 +321,25 @@ void CurvePlot::setChart(analysis::CurveChart shown)
     update();
 }
 
+double curvePlotScale(const QSize &size, double zoom)
+{
+    // At its design's size a chart is drawn at the zoom; larger, its text and lines grow with
+    // its smaller side.
+    const QSize design = curvePlotDesignSize();
+    const double bySize = std::min(size.width() / double(design.width()),
+                                   size.height() / double(design.height()));
+    return std::clamp(bySize, zoom, 6.0);
+}
+
 void CurvePlot::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    paintCurveChart(painter, rect(), chart, palette(), zoomFactor());
+    const double scale = curvePlotScale(size(), zoomFactor());
+    // The window's font (the controls' at the zoom), at this chart's scale.
+    QFont scaled = font();
+    scaled.setPointSizeF(8.25 * scale);
+    painter.setFont(scaled);
+    paintCurveChart(painter, rect(), chart, palette(), scale);
     if (hasFocus()) { // a frame in the highlight colour, inside the chart's edge
         const int width = qRound(2 * zoomFactor());
         painter.setPen(QPen(palette().color(QPalette::Highlight), width, Qt::SolidLine,

@@ -15,6 +15,16 @@ QT_END_NAMESPACE
 void paintCurveChart(QPainter &painter, const QRect &area, const analysis::CurveChart &chart,
                      const QPalette &palette, double scale = 1);
 
+/// A curves window's chart at the design's size, in device-independent pixels at 100 %.
+constexpr QSize curvePlotDesignSize()
+{
+    return { 368, 418 };
+}
+
+/// The scale of a curve chart's text, lines and marks at `size` and the program's `zoom`: the
+/// zoom at the design's size, and in proportion to the smaller side beyond it.
+double curvePlotScale(const QSize &size, double zoom);
+
 /// What `chart` shows at its marker, for screen readers: its title, where the marker stands and
 /// each curve's value there, named as the legend names it.
 QString describeCurveChart(const analysis::CurveChart &chart);

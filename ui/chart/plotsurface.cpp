@@ -142,24 +142,27 @@ ChartPicture PlotSurface::exportPicture()
     ChartLook look;
     look.scale = showScale;
     look.font = controlFont();
-    return { figure.size(), chartAreaIn(figure),
-             [this, look](QPainter &painter, const QRectF &target, qreal penScale,
-                          qreal textScale) mutable {
-                 look.penScale = penScale;
-                 look.textScale = textScale;
-                 if (retain) {
-                     paintChart(painter, target, operations, corners, look);
-                     return;
-                 }
-                 // A chart that keeps no drawing ("Slow computer") gives what its pixels show,
-                 // in ink on the white background.
-                 look.layers = unsigned(ChartLayer::Background) | unsigned(ChartLayer::Frame);
-                 paintChart(painter, target, ChartDrawing(), corners, look);
-                 QImage shown = image().createMaskFromColor(palette().color(backgroundRole()).rgb(),
-                                                            Qt::MaskOutColor);
-                 shown.setColorTable({ qRgba(0, 0, 0, 0), look.ink.rgba() });
-                 painter.drawImage(chartAreaIn(target), shown);
-             } };
+    ChartPicture picture;
+    picture.size = figure.size();
+    picture.plotArea = chartAreaIn(figure);
+    picture.paint = [this, look](QPainter &painter, const QRectF &target, qreal penScale,
+                                 qreal textScale) mutable {
+        look.penScale = penScale;
+        look.textScale = textScale;
+        if (retain) {
+            paintChart(painter, target, operations, corners, look);
+            return;
+        }
+        // A chart that keeps no drawing ("Slow computer") gives what its pixels show,
+        // in ink on the white background.
+        look.layers = unsigned(ChartLayer::Background) | unsigned(ChartLayer::Frame);
+        paintChart(painter, target, ChartDrawing(), corners, look);
+        QImage shown = image().createMaskFromColor(palette().color(backgroundRole()).rgb(),
+                                                   Qt::MaskOutColor);
+        shown.setColorTable({ qRgba(0, 0, 0, 0), look.ink.rgba() });
+        painter.drawImage(chartAreaIn(target), shown);
+    };
+    return picture;
 }
 
 QImage PlotSurface::image()

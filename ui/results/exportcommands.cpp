@@ -1,6 +1,7 @@
 #include "exportcommands.h"
 
 #include "ui/results/resultlog.h"
+#include "ui/windowlook.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -28,7 +29,7 @@ constexpr qreal chartShareAtLeast = 0.45;
 
 QFont pageFont(qreal points, bool bold, QPaintDevice *device)
 {
-    QFont font(QGuiApplication::font(), device);
+    QFont font(unzoomedApplicationFont(), device);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -55,12 +56,18 @@ QString askForFile(QWidget *parent, const QString &caption, const QString &name,
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
     // A name typed without an extension gets the chosen filter's, before the dialog asks
-    // whether to replace an existing file of that name.
+    // whether to replace an existing file of that name. The filter chosen at first is the
+    // proposed name's.
     const auto suffixOf = [](const QString &filter) {
         const qsizetype star = filter.indexOf(QStringLiteral("*."));
         return filter.mid(star + 2).chopped(1);
     };
-    dialog.setDefaultSuffix(suffixOf(filters.value(0)));
+    QString first = filters.value(0);
+    for (const QString &filter : filters)
+        if (suffixOf(filter).compare(QFileInfo(name).suffix(), Qt::CaseInsensitive) == 0)
+            first = filter;
+    dialog.selectNameFilter(first);
+    dialog.setDefaultSuffix(suffixOf(first));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog, suffixOf](const QString &filter) {
                          dialog.setDefaultSuffix(suffixOf(filter));
@@ -95,8 +102,10 @@ bool exportChartTo(QWidget *parent, const ChartPicture &picture, const QString &
 void exportChartWithDialog(QWidget *parent, const ChartPicture &picture)
 {
     int filter = 0;
-    const QString path = askForFile(parent, ExportCommands::tr("Export Chart"),
-                                    QStringLiteral("chart.png"), chartFormatFilters(), &filter);
+    const QString name =
+            picture.fileName.isEmpty() ? QStringLiteral("chart.png") : picture.fileName;
+    const QString path = askForFile(parent, ExportCommands::tr("Export Chart"), name,
+                                    chartFormatFilters(), &filter);
     // A typed extension chooses the format; otherwise the chosen filter does.
     if (!path.isEmpty())
         exportChartTo(parent, picture, path, chartFormatOfPath(path).value_or(ChartFormat(filter)));
@@ -205,15 +214,13 @@ bool ExportCommands::exportResultsTo(const QString &path)
     return reportFailure(window, path, saveWhole(path, toCsv(log.table())));
 }
 
-bool ExportCommands::printOn(QPrinter &printer)
+bool printPageOn(QWidget *parent, QPrinter &printer, const PrintedPage &page)
 {
-    if (printPage(printer,
-                  { window->windowTitle(), chart(), log.resultLines(),
-                    log.technologiesUsed(QLocale()) }))
+    if (printPage(printer, page))
         return true;
     // The print system gives no reason; for a file, opening it tells the system's.
     const QString file = printer.outputFileName();
-    QString reason = tr("The print system gave no reason.");
+    QString reason = ExportCommands::tr("The print system gave no reason.");
     if (!file.isEmpty()) {
         QFile probe(file);
         const bool existed = probe.exists();
@@ -223,11 +230,27 @@ bool ExportCommands::printOn(QPrinter &printer)
             probe.remove();
     }
     QMessageBox::warning(
-            window, window->windowTitle(),
-            tr("The page could not be printed to \"%1\".\n\n%2")
+            parent, parent->window()->windowTitle(),
+            ExportCommands::tr("The page could not be printed to \"%1\".\n\n%2")
                     .arg(file.isEmpty() ? printer.printerName() : QDir::toNativeSeparators(file),
                          reason));
     return false;
+}
+
+void printWithDialog(QWidget *parent, const std::function<bool(QPrinter &)> &printOn)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(parent->window()->windowTitle());
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() == QDialog::Accepted)
+        printOn(printer);
+}
+
+bool ExportCommands::printOn(QPrinter &printer)
+{
+    return printPageOn(
+            window, printer,
+            { window->windowTitle(), chart(), log.resultLines(), log.technologiesUsed(QLocale()) });
 }
 
 void ExportCommands::copyResults()
@@ -251,9 +274,5 @@ void ExportCommands::exportResults()
 
 void ExportCommands::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(window->windowTitle());
-    QPrintDialog dialog(&printer, window);
-    if (dialog.exec() == QDialog::Accepted)
-        printOn(printer);
+    printWithDialog(window, [this](QPrinter &printer) { return printOn(printer); });
 }

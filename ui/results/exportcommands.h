@@ -30,13 +30,21 @@ struct PrintedPage
 /// results give way, when the text would not fit. False when the printer could not be started.
 bool printPage(QPrinter &printer, const PrintedPage &page);
 
+/// Prints `page` on `printer`, already set up; false, after a message box over `parent` naming
+/// the printer or file and the reason, when it failed.
+bool printPageOn(QWidget *parent, QPrinter &printer, const PrintedPage &page);
+
+/// Asks for a printer with the print dialog, then lets `printOn` print on it.
+void printWithDialog(QWidget *parent, const std::function<bool(QPrinter &)> &printOn);
+
 /// Writes `picture` to `path` in `format`; false, after a message box over `parent` naming the
 /// file and the system's reason, when it failed. For any window that shows a chart.
 bool exportChartTo(QWidget *parent, const ChartPicture &picture, const QString &path,
                    ChartFormat format);
 
 /// Asks for a file with the save dialog (PNG, SVG or PDF; a typed extension chooses, otherwise
-/// the chosen filter) and exports `picture` there. The dialog opens where the latest export went.
+/// the chosen filter) and exports `picture` there. The dialog opens where the latest export went
+/// and proposes the picture's file name.
 void exportChartWithDialog(QWidget *parent, const ChartPicture &picture);
 
 /// The main window's commands that take figures and tables out of the program: export of the

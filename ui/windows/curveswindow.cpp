@@ -6,28 +6,31 @@
 #include "ui/windowlook.h"
 
 #include <QAction>
+#include <QBoxLayout>
+#include <QFontMetricsF>
 #include <QLabel>
-#include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
-/// The design's places, in twips, of the caption and the two charts in the client area.
-constexpr QRect captionTwips(180, 90, 11040, 285);
-constexpr QRect picture1Twips(120, 450, 5520, 6270);
-constexpr QRect picture2Twips(5760, 450, 5520, 6270);
-
-QRect inPixels(const QRect &twips)
-{
-    return fromTwips(twips.x(), twips.y(), twips.width(), twips.height());
-}
+/// The design's client area, in device-independent pixels at 100 %: the caption above the two
+/// charts, each curvePlotDesignSize(), with these margins and gaps.
+constexpr QSize designClient(760, 456);
+constexpr int designMargin = 8, designCaptionTop = 6, designCaptionHeight = 19,
+              designCaptionGap = 5, designChartGap = 8;
 
 } // namespace
 
-CurvesWindow::CurvesWindow(const QString &objectName, const QString &title, Charts charts,
-                           std::function<analysis::DrawInputs()> inputs, QWidget *parent)
-    : QMainWindow(parent, Qt::Window), charts(std::move(charts)), inputs(std::move(inputs))
+CurvesWindow::CurvesWindow(const QString &objectName, const QString &title, const QString &fileName,
+                           Charts charts, std::function<analysis::DrawInputs()> inputs,
+                           QWidget *parent)
+    : QMainWindow(parent, Qt::Window),
+      fileName(fileName),
+      charts(std::move(charts)),
+      inputs(std::move(inputs))
 {
     setObjectName(objectName);
     setWindowTitle(title);
@@ -39,25 +42,60 @@ CurvesWindow::CurvesWindow(const QString &objectName, const QString &title, Char
     connect(mnuexportchart, &QAction::triggered, this,
             [this] { exportChartWithDialog(this, chartPicture()); });
 
-    auto *client = new QWidget(this);
+    client = new QWidget(this);
     client->setFont(controlFont());
-    client->setFixedSize(fromTwips(0, 0, 11400, 6840).size());
     setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-
+    auto *rows = new QVBoxLayout(client);
     label1 = makeLabel(QStringLiteral("Label1"), QString(), client);
-    placeInTwips(label1, captionTwips.x(), captionTwips.y(), captionTwips.width(),
-                 captionTwips.height());
+    rows->addWidget(label1);
+    auto *side = new QHBoxLayout;
     picture1 = new CurvePlot(client);
     picture1->setObjectName(QStringLiteral("Picture1"));
-    placeInTwips(picture1, picture1Twips.x(), picture1Twips.y(), picture1Twips.width(),
-                 picture1Twips.height());
     picture2 = new CurvePlot(client);
     picture2->setObjectName(QStringLiteral("Picture2"));
-    placeInTwips(picture2, picture2Twips.x(), picture2Twips.y(), picture2Twips.width(),
-                 picture2Twips.height());
+    side->addWidget(picture1, 1);
+    side->addWidget(picture2, 1);
+    rows->addLayout(side, 1);
     finishLayout(client);
     closeOnEscape(this);
+    zoomed(zoomFactor());
+    connect(zoomNotifier(), &ZoomNotifier::zoomChanged, this, &CurvesWindow::zoomed);
+}
+
+void CurvesWindow::zoomed(double factor)
+{
+    // The design's places scaled: the window is at least the design's size at this zoom, and
+    // grows to it when smaller.
+    const auto scaled = [factor](int pixels) { return qRound(pixels * factor); };
+    auto *rows = static_cast<QVBoxLayout *>(client->layout());
+    rows->setContentsMargins(scaled(designMargin), scaled(designCaptionTop), scaled(designMargin),
+                             scaled(designMargin));
+    rows->setSpacing(scaled(designCaptionGap));
+    static_cast<QHBoxLayout *>(rows->itemAt(1)->layout())->setSpacing(scaled(designChartGap));
+    label1->setMinimumHeight(scaled(designCaptionHeight));
+    const QSize chart = curvePlotDesignSize() * factor;
+    picture1->setMinimumSize(chart);
+    picture2->setMinimumSize(chart);
+    client->setMinimumSize(designClient * factor);
+    scaleCaption();
+}
+
+void CurvesWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    scaleCaption();
+}
+
+void CurvesWindow::scaleCaption()
+{
+    // The caption grows with the window as the charts' texts do: the window's client size, not
+    // the charts', sets it, so that its height cannot change its own size.
+    const double scale = std::clamp(std::min(client->width() / double(designClient.width()),
+                                             client->height() / double(designClient.height())),
+                                    zoomFactor(), 6.0);
+    QFont font = controlFont(scale);
+    if (label1->font() != font)
+        label1->setFont(font);
 }
 
 void CurvesWindow::inputsChanged()
@@ -91,34 +129,51 @@ void CurvesWindow::refresh()
 
 ChartPicture CurvesWindow::chartPicture() const
 {
-    // The caption and the two charts as the window lays them out at 100 %.
-    const QRect whole = inPixels(captionTwips).united(inPixels(picture2Twips));
-    const QRectF caption = inPixels(captionTwips).translated(-whole.topLeft());
-    const QRectF first = inPixels(picture1Twips).translated(-whole.topLeft());
-    const QRectF second = inPixels(picture2Twips).translated(-whole.topLeft());
+    // The caption and the two charts as the window lays them out at 100 %; a caption too long
+    // for one line wraps, and the charts move down.
     const analysis::CurveCharts charts = shown;
-    return { whole.size(), first,
-             [charts, caption, first, second](QPainter &painter, const QRectF &target,
-                                              qreal penScale, qreal textScale) {
-                 if (charts.charts.size() != 2)
-                     return;
-                 const auto place = [&](const QRectF &r) {
-                     return QRectF(target.topLeft() + r.topLeft() * penScale, r.size() * penScale)
-                             .toRect();
-                 };
-                 QPalette ink;
-                 ink.setColor(QPalette::Base, Qt::white);
-                 ink.setColor(QPalette::WindowText, Qt::black);
-                 QFont font = controlFont();
-                 font.setPixelSize(qMax(1, qRound(11 * textScale))); // 8.25 points on screen
-                 painter.save();
-                 painter.fillRect(target, Qt::white);
-                 painter.setFont(font);
-                 painter.setPen(Qt::black);
-                 painter.drawText(place(caption), Qt::AlignLeft | Qt::AlignTop,
-                                  QString::fromStdString(charts.caption));
-                 paintCurveChart(painter, place(first), charts.charts[0], ink, penScale);
-                 paintCurveChart(painter, place(second), charts.charts[1], ink, penScale);
-                 painter.restore();
-             } };
+    const QString caption = QString::fromStdString(charts.caption);
+    QFont captionFont = controlFont();
+    captionFont.setPixelSize(11); // 8.25 points on screen
+    const qreal captionWidth = designClient.width() - 2 * designMargin;
+    const qreal captionHeight = std::max<qreal>(
+            designCaptionHeight,
+            QFontMetricsF(captionFont)
+                    .boundingRect(QRectF(0, 0, captionWidth, 1e6), Qt::TextWordWrap, caption)
+                    .height());
+    const qreal chartTop = designCaptionTop + captionHeight + designCaptionGap;
+    const QSizeF chartSize = curvePlotDesignSize();
+    const QRectF captionArea(designMargin, designCaptionTop, captionWidth, captionHeight);
+    const QRectF first(QPointF(designMargin, chartTop), chartSize);
+    const QRectF second(QPointF(first.right() + designChartGap, chartTop), chartSize);
+
+    ChartPicture picture;
+    picture.size = QSizeF(designClient.width(), second.bottom() + designMargin);
+    picture.plotArea = first;
+    picture.title = windowTitle();
+    picture.fileName = fileName;
+    picture.paint = [charts, caption, captionArea, first, second](QPainter &painter,
+                                                                  const QRectF &target,
+                                                                  qreal penScale, qreal textScale) {
+        if (charts.charts.size() != 2)
+            return;
+        const auto place = [&](const QRectF &r) {
+            return QRectF(target.topLeft() + r.topLeft() * penScale, r.size() * penScale).toRect();
+        };
+        QPalette ink;
+        ink.setColor(QPalette::Base, Qt::white);
+        ink.setColor(QPalette::WindowText, Qt::black);
+        QFont font = controlFont();
+        font.setPixelSize(qMax(1, qRound(11 * textScale))); // 8.25 points on screen
+        painter.save();
+        painter.fillRect(target, Qt::white);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(place(captionArea), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                         caption);
+        paintCurveChart(painter, place(first), charts.charts[0], ink, penScale);
+        paintCurveChart(painter, place(second), charts.charts[1], ink, penScale);
+        painter.restore();
+    };
+    return picture;
 }

@@ -7,6 +7,7 @@
 #include "ui/windowlook.h"
 #include "ui/windows/curveswindow.h"
 #include "ui/windows/drawmessage.h"
+#include "ui/windows/figurewindow.h"
 #include "ui/windows/generalparameterswindow.h"
 #include "ui/windows/isoquantparameterswindow.h"
 #include "ui/windows/statusline.h"
@@ -252,6 +253,10 @@ void MainWindow::createMenus()
                           [this, show] { show(inputDemand()); });
     mnuview = menu(QStringLiteral("mnuview"), tr("&View"));
     view = new ViewSettings(this, mnuview);
+    mnuview->addSeparator();
+    mnufigure = item(mnuview, QStringLiteral("mnufigure"), tr("&Figure"),
+                     [this, show] { show(figure()); });
+    mnufigure->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     mnuhelp = menu(QStringLiteral("mnuhelp"), tr("&Help"));
     const auto open = [](const char *page) {
         QDesktopServices::openUrl(helpBaseUrl().resolved(QUrl(QLatin1String(page))));
@@ -295,6 +300,8 @@ void MainWindow::command1Clicked()
         apply(effect);
     picture1->finishDraw();
     results.recordDraw(outcome);
+    if (formFigure && outcome.result)
+        formFigure->drawsChanged();
     reportDraw(outcome);
 }
 
@@ -389,6 +396,8 @@ void MainWindow::clearResults()
     latestResult.reset();
     picture1->setAccessibleDescription(DrawMessage::chartDescription(0, std::nullopt));
     results.clear();
+    if (formFigure)
+        formFigure->drawsCleared();
     emptyResults(label4);
     statusLine->setMessage(tr("The chart and the results are cleared."));
 }
@@ -396,25 +405,35 @@ void MainWindow::clearResults()
 CurvesWindow *MainWindow::costCurves()
 {
     if (!formCostCurves)
-        formCostCurves = makeCurvesWindow(QStringLiteral("FormCostCurves"), tr("Cost curves"),
-                                          &analysis::costCurveCharts);
+        formCostCurves =
+                makeCurvesWindow(QStringLiteral("FormCostCurves"), tr("Cost curves"),
+                                 QStringLiteral("cost-curves.svg"), &analysis::costCurveCharts);
     return formCostCurves;
 }
 
 CurvesWindow *MainWindow::inputDemand()
 {
     if (!formInputDemand)
-        formInputDemand = makeCurvesWindow(QStringLiteral("FormInputDemand"), tr("Input demand"),
-                                           &analysis::inputDemandCharts);
+        formInputDemand =
+                makeCurvesWindow(QStringLiteral("FormInputDemand"), tr("Input demand"),
+                                 QStringLiteral("input-demand.svg"), &analysis::inputDemandCharts);
     return formInputDemand;
 }
 
+FigureWindow *MainWindow::figure()
+{
+    // Made at first use: start-up builds nothing of it.
+    if (!formFigure)
+        formFigure = new FigureWindow(results, this);
+    return formFigure;
+}
+
 CurvesWindow *MainWindow::makeCurvesWindow(const QString &objectName, const QString &title,
-                                           CurveChartsOf charts)
+                                           const QString &fileName, CurveChartsOf charts)
 {
     // Made at first use: nothing shows a curves window at start-up.
     auto *window = new CurvesWindow(
-            objectName, title, charts, [this] { return drawInputs(); }, this);
+            objectName, title, fileName, charts, [this] { return drawInputs(); }, this);
     connect(this, &MainWindow::drawInputsChanged, window, &CurvesWindow::inputsChanged);
     return window;
 }

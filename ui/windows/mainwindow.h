@@ -26,6 +26,7 @@ struct CurveCharts;
 
 class CurvesWindow;
 class ExportCommands;
+class FigureWindow;
 class GeneralParametersWindow;
 class IsoquantParametersWindow;
 class PlotSurface;
@@ -52,6 +53,8 @@ public:
     /// The curves windows, made the first time they are asked for.
     CurvesWindow *costCurves();
     CurvesWindow *inputDemand();
+    /// The figure of the Draws, made the first time it is asked for.
+    FigureWindow *figure();
     /// The texts and flags of the controls that a Draw reads, as they stand now.
     analysis::DrawInputs drawInputs() const;
     /// Export, print and copy of the chart and the results.
@@ -80,7 +83,7 @@ private:
     QWidget *resultText(analysis::ResultLabel label) const;
     using CurveChartsOf = analysis::CurveCharts (*)(const analysis::DrawInputs &);
     CurvesWindow *makeCurvesWindow(const QString &objectName, const QString &title,
-                                   CurveChartsOf charts);
+                                   const QString &fileName, CurveChartsOf charts);
 
     void command1Clicked();
     void clearResults();
@@ -120,6 +123,7 @@ private:
     QAction *mnushort = nullptr;
     QAction *mnucostcurves = nullptr;
     QAction *mnuinputdemand = nullptr;
+    QAction *mnufigure = nullptr;
     QAction *mnuhow = nullptr;
     QAction *mnuglossary = nullptr;
     QAction *mnuabout = nullptr;
@@ -134,4 +138,5 @@ private:
     IsoquantParametersWindow *form4 = nullptr;
     CurvesWindow *formCostCurves = nullptr;
     CurvesWindow *formInputDemand = nullptr;
+    FigureWindow *formFigure = nullptr;
 };

@@ -39,6 +39,9 @@ ViewSettings::ViewSettings(QMainWindow *window, QMenu *mnuview) : QObject(window
                       QKeySequence(Qt::CTRL | Qt::Key_Minus), &ViewSettings::zoomOut);
     mnuzoomreset = item(QStringLiteral("mnuzoomreset"), tr("&Actual Size"),
                         QKeySequence(Qt::CTRL | Qt::Key_0), [this] { chooseZoom(100); });
+    mnuzoomlevel = mnuview->addAction(tr("Zoom: %1 %").arg(zoom));
+    mnuzoomlevel->setObjectName(QStringLiteral("mnuzoomlevel"));
+    mnuzoomlevel->setEnabled(false);
     mnuview->addSeparator();
     mnuscale = mnuview->addAction(tr("Show &Scale"));
     mnuscale->setObjectName(QStringLiteral("mnuscale"));
@@ -86,6 +89,7 @@ void ViewSettings::setZoomPercent(int percent)
         return;
     zoom = percent;
     setZoomFactor(percent / 100.0);
+    mnuzoomlevel->setText(tr("Zoom: %1 %").arg(percent));
     mnuzoomout->setEnabled(percent > zoomSteps.front());
     mnuzoomreset->setEnabled(percent != 100);
     const auto next = std::upper_bound(zoomSteps.begin(), zoomSteps.end(), percent);

@@ -46,6 +46,7 @@ private:
     QAction *mnuzoomin = nullptr;
     QAction *mnuzoomout = nullptr;
     QAction *mnuzoomreset = nullptr;
+    QAction *mnuzoomlevel = nullptr; ///< the current zoom, shown, never chosen
     QAction *mnuscale = nullptr;
     int zoom = 100; ///< percent, one of zoomSteps
 };
