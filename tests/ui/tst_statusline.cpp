@@ -2,6 +2,7 @@
 
 #include "ui/windows/curveswindow.h"
 #include "ui/windows/drawmessage.h"
+#include "ui/windows/figurewindow.h"
 #include "ui/windows/generalparameterswindow.h"
 #include "ui/windows/isoquantparameterswindow.h"
 #include "ui/windows/mainwindow.h"
@@ -320,9 +321,10 @@ void TestStatusLine::everyInteractiveElementHasARoleAndAName()
                     walk(node->child(i), here);
             };
     click("Command1"); // so that the main chart has numbers to say
-    const QList<QWidget *> windows{ form1.get(), form1->isoquantParameters(),
-                                    form1->generalParameters(), form1->costCurves(),
-                                    form1->inputDemand() };
+    const QList<QWidget *> windows{
+        form1.get(),         form1->isoquantParameters(), form1->generalParameters(),
+        form1->costCurves(), form1->inputDemand(),        form1->figure()
+    };
     for (QWidget *window : windows) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -342,6 +344,7 @@ void TestStatusLine::everyInteractiveElementHasARoleAndAName()
         { form1->costCurves(), "Picture2", QAccessible::Graphic },
         { form1->inputDemand(), "Picture1", QAccessible::Graphic },
         { form1->inputDemand(), "Picture2", QAccessible::Graphic },
+        { form1->figure(), "Picture1", QAccessible::Graphic },
     };
     for (const auto &[window, name, role] : roles) {
         QWidget *widget = window->objectName() == QLatin1String(name)
