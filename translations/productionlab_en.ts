@@ -40,6 +40,134 @@
     </message>
 </context>
 <context>
+    <name>ConsumerWindow</name>
+    <message>
+        <location filename="../ui/windows/consumerwindow.cpp" line="+49"/>
+        <source>Price change: substitution and income effects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Engel curves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Export Chart...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Price of good X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Price of good Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>New price of X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Perfect substitutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perfect complements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cobb-Douglas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quasi-linear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>b</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Compensation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Hicks: the old utility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Slutsky: the old basket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>Utility: a X + b Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Utility: min(a X, b Y)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Utility: X^a Y^b</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Utility: a ln X + b Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+128"/>
+        <source>&amp;Consumer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>&amp;Engel curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Price change...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CurvePlot</name>
     <message>
         <location filename="../ui/chart/curveplot.cpp" line="+70"/>
@@ -102,7 +230,59 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+206"/>
+        <location line="+2"/>
+        <source>Budget line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>New budget line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Compensated budget line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Indifference curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>New indifference curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Income-consumption path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Engel curve of X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Engel curve of Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+238"/>
+        <location line="+76"/>
+        <source>Substitution effect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-75"/>
+        <location line="+76"/>
+        <source>Income effect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-30"/>
         <source>%1 %2</source>
         <extracomment>A curve&apos;s name in the legend, then its value at the marker: &quot;Long-run total 38647.56&quot;</extracomment>
         <translation type="unfinished"></translation>
@@ -116,6 +296,24 @@
         <location line="+4"/>
         <source>%1 at %2 %3: %4.</source>
         <extracomment>A chart&apos;s title, its horizontal axis&apos;s title and the marker&apos;s place on it, then the curves&apos; values there: &quot;Total cost at Level of production 3000: Long-run total 38647.56.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1: X %2, Y %3</source>
+        <extracomment>A labelled point of a consumer&apos;s chart and its basket: &quot;A: X 30, Y 20&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 from %2 to %3</source>
+        <extracomment>An effect on X shown by an arrow: &quot;Substitution effect from 30 to 42.43&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1: %2.</source>
+        <extracomment>A consumer&apos;s chart&apos;s title, then its points and effects: &quot;Choices as income rises: 60: X 15, Y 10; 120: X 30, Y 20.&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -559,7 +757,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/windows/mainwindow.cpp" line="+54"/>
+        <location filename="../ui/windows/mainwindow.cpp" line="+55"/>
         <source>Elements of the neoclassical theory of production</source>
         <translation type="unfinished"></translation>
     </message>
@@ -679,7 +877,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;View</source>
         <translation type="unfinished"></translation>
     </message>

@@ -92,6 +92,23 @@ CurveLook lookOf(analysis::CurveKind kind)
         return { QT_TRANSLATE_NOOP("CurvePlot", "Inverse demand for X"), blue, Qt::SolidLine, 2 };
     case CurveKind::FixedY:
         return { QT_TRANSLATE_NOOP("CurvePlot", "Fixed Y"), green, Qt::DashLine, 2 };
+    case CurveKind::BudgetLine:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Budget line"), blue, Qt::SolidLine, 2 };
+    case CurveKind::NewBudgetLine:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "New budget line"), red, Qt::DashDotLine, 2 };
+    case CurveKind::CompensatedBudgetLine:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Compensated budget line"), purple, Qt::DashLine,
+                 2 };
+    case CurveKind::IndifferenceCurve:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Indifference curve"), green, Qt::SolidLine, 1.5 };
+    case CurveKind::NewIndifferenceCurve:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "New indifference curve"), grey, Qt::DotLine, 2 };
+    case CurveKind::IncomeConsumptionPath:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Income-consumption path"), red, Qt::DashLine, 2 };
+    case CurveKind::EngelX:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Engel curve of X"), blue, Qt::SolidLine, 2 };
+    case CurveKind::EngelY:
+        return { QT_TRANSLATE_NOOP("CurvePlot", "Engel curve of Y"), green, Qt::DashLine, 2 };
     }
     return { "", grey, Qt::SolidLine, 1 };
 }
@@ -134,10 +151,13 @@ bool longRun(analysis::CurveKind kind)
             || kind == CurveKind::LongRunMarginal;
 }
 
-} // namespace
-
-void paintCurveChart(QPainter &painter, const QRect &area, const analysis::CurveChart &chart,
-                     const QPalette &palette, double scale)
+/// Paints a chart with the points and arrows of a consumer window's chart (none for a curves
+/// window's): the labels beside their points, lines dotted from the points down to the X axis
+/// when arrows show effects along it, and one row under the axis's title for each arrow.
+void paintChart(QPainter &painter, const QRect &area, const analysis::CurveChart &chart,
+                const std::vector<analysis::MarkedPoint> &points,
+                const std::vector<analysis::EffectArrow> &arrows, const QPalette &palette,
+                double scale)
 {
     const auto px = [scale](double pixels) { return qRound(pixels * scale); };
     painter.save();
@@ -169,13 +189,28 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
     for (int i = 0; i <= marks(chart.vertical); ++i)
         scaleWidth =
                 std::max(scaleWidth, metrics.horizontalAdvance(scaleText(i * chart.vertical.step)));
-    const int legendRows = static_cast<int>(chart.curves.size() + 1) / 2;
+    // The legend names each kind of curve once: the consumer's map has four budget lines.
+    std::vector<analysis::CurveKind> legend;
+    for (const analysis::Curve &curve : chart.curves)
+        if (std::find(legend.begin(), legend.end(), curve.kind) == legend.end())
+            legend.push_back(curve.kind);
+    // Two columns, or one where a name would not fit half the chart's width.
+    const int textRoom = area.width() / 2 - px(40);
+    const bool twoColumns =
+            std::all_of(legend.begin(), legend.end(), [&](analysis::CurveKind kind) {
+                return metrics.horizontalAdvance(
+                               QCoreApplication::translate("CurvePlot", lookOf(kind).legend))
+                        <= textRoom;
+            });
+    const int columns = twoColumns ? 2 : 1;
+    const int legendRows = (static_cast<int>(legend.size()) + columns - 1) / columns;
+    const int arrowRows = static_cast<int>(arrows.size());
     const int lastScaleText =
             metrics.horizontalAdvance(scaleText(chart.horizontal.max)) / 2 + px(4);
     const QRect plot(QPoint(area.left() + scaleWidth + px(10),
                             area.top() + below + 2 * line + line / 2 + px(8)),
                      QPoint(area.right() - lastScaleText,
-                            area.bottom() - 2 * line - legendRows * line - px(12)));
+                            area.bottom() - 2 * line - (legendRows + arrowRows) * line - px(12)));
     if (plot.width() < px(10) || plot.height() < px(10)) {
         painter.restore();
         return;
@@ -268,18 +303,64 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
                                 3.5 * scale);
         }
     }
+    const auto inFrame = [&frame](const analysis::CurvePoint &p) {
+        return p.x >= 0 && p.x <= frame.maxX && p.y >= 0 && p.y <= frame.maxY;
+    };
+    painter.setPen(QPen(ink, scale, Qt::DotLine));
+    for (const analysis::MarkedPoint &point : points) {
+        if (!arrows.empty() && inFrame(point.at))
+            painter.drawLine(toPixel(point.at.x, point.at.y), toPixel(point.at.x, 0));
+    }
+    painter.setPen(ink);
+    for (const analysis::MarkedPoint &point : points) {
+        if (!inFrame(point.at))
+            continue;
+        // Above and to the right of the point, or to its left where the chart ends.
+        const QString label = fromUtf8(point.label);
+        const int width = metrics.horizontalAdvance(label);
+        const QPointF at = toPixel(point.at.x, point.at.y);
+        const qreal left =
+                at.x() + px(5) + width <= area.right() ? at.x() + px(5) : at.x() - px(5) - width;
+        painter.drawText(QRectF(left, at.y() - px(4) - line, width + 1, line), Qt::AlignLeft,
+                         label);
+    }
     painter.restore();
 
     painter.setPen(QPen(ink, scale));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight() + QPoint(1, 0));
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
 
-    // The legend: two columns under the axis title, a stretch of each line beside its name.
-    const int columnWidth = area.width() / 2;
-    for (std::size_t i = 0; i < chart.curves.size(); ++i) {
-        const CurveLook look = lookOf(chart.curves[i].kind);
-        const int left = area.left() + px(6) + static_cast<int>(i % 2) * columnWidth;
-        const int top = plot.bottom() + 2 * line + px(10) + static_cast<int>(i / 2) * line;
+    // The arrows of the effects on X, each on its row under the axis's title, named beside it.
+    for (std::size_t i = 0; i < arrows.size(); ++i) {
+        const analysis::EffectArrow &arrow = arrows[i];
+        const qreal y = plot.bottom() + 2 * line + px(8) + (i + 0.5) * line;
+        const qreal from = toPixel(std::clamp(arrow.from, 0.0, frame.maxX), 0).x();
+        const qreal to = toPixel(std::clamp(arrow.to, 0.0, frame.maxX), 0).x();
+        painter.setPen(QPen(ink, 1.5 * scale, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        painter.drawLine(QPointF(from, y - px(3)), QPointF(from, y + px(3)));
+        painter.drawLine(QPointF(from, y), QPointF(to, y));
+        const qreal head = to > from ? -px(5) : px(5);
+        if (std::abs(to - from) >= px(5)) {
+            painter.drawLine(QPointF(to, y), QPointF(to + head, y - px(3)));
+            painter.drawLine(QPointF(to, y), QPointF(to + head, y + px(3)));
+        }
+        const QString name = arrow.kind == analysis::EffectKind::Substitution
+                ? CurvePlot::tr("Substitution effect")
+                : CurvePlot::tr("Income effect");
+        const int width = metrics.horizontalAdvance(name);
+        const qreal right = std::max(from, to) + px(6);
+        const qreal left =
+                right + width <= area.right() ? right : std::min(from, to) - px(6) - width;
+        painter.setPen(ink);
+        painter.drawText(QRectF(left, y - line / 2.0, width + 1, line), Qt::AlignLeft, name);
+    }
+
+    // The legend under the axis title, a stretch of each line beside its name.
+    const int columnWidth = area.width() / columns;
+    for (int i = 0; i < static_cast<int>(legend.size()); ++i) {
+        const CurveLook look = lookOf(legend[i]);
+        const int left = area.left() + px(6) + (i % columns) * columnWidth;
+        const int top = plot.bottom() + 2 * line + px(10) + (arrowRows + i / columns) * line;
         const int textWidth = columnWidth - px(40);
         painter.setPen(penOf(look, background, scale));
         painter.drawLine(QPointF(left, top + line / 2.0), QPointF(left + px(26), top + line / 2.0));
@@ -289,6 +370,20 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
                                             Qt::ElideRight, textWidth));
     }
     painter.restore();
+}
+
+} // namespace
+
+void paintCurveChart(QPainter &painter, const QRect &area, const analysis::CurveChart &chart,
+                     const QPalette &palette, double scale)
+{
+    paintChart(painter, area, chart, {}, {}, palette, scale);
+}
+
+void paintConsumerChart(QPainter &painter, const QRect &area, const analysis::ConsumerChart &chart,
+                        const QPalette &palette, double scale)
+{
+    paintChart(painter, area, chart.chart, chart.points, chart.arrows, palette, scale);
 }
 
 QString describeCurveChart(const analysis::CurveChart &chart)
@@ -313,11 +408,38 @@ CurvePlot::CurvePlot(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QString describeConsumerChart(const analysis::ConsumerChart &chart)
+{
+    if (chart.points.empty())
+        return describeCurveChart(chart.chart);
+    QStringList parts;
+    for (const analysis::MarkedPoint &point : chart.points)
+        //: A labelled point of a consumer's chart and its basket: "A: X 30, Y 20"
+        parts << CurvePlot::tr("%1: X %2, Y %3")
+                         .arg(fromUtf8(point.label), valueText(point.at.x), valueText(point.at.y));
+    for (const analysis::EffectArrow &arrow : chart.arrows)
+        //: An effect on X shown by an arrow: "Substitution effect from 30 to 42.43"
+        parts << CurvePlot::tr("%1 from %2 to %3")
+                         .arg(arrow.kind == analysis::EffectKind::Substitution
+                                      ? CurvePlot::tr("Substitution effect")
+                                      : CurvePlot::tr("Income effect"),
+                              valueText(arrow.from), valueText(arrow.to));
+    //: A consumer's chart's title, then its points and effects: "Choices as income rises: 60: X
+    //: 15, Y 10; 120: X 30, Y 20."
+    return CurvePlot::tr("%1: %2.").arg(fromUtf8(chart.chart.title),
+                                        parts.join(QLatin1String("; ")));
+}
+
 void CurvePlot::setChart(analysis::CurveChart shown)
 {
+    setChart(analysis::ConsumerChart{ std::move(shown), {}, {} });
+}
+
+void CurvePlot::setChart(analysis::ConsumerChart shown)
+{
     chart = std::move(shown);
-    setAccessibleName(fromUtf8(chart.title));
-    setAccessibleDescription(describeCurveChart(chart));
+    setAccessibleName(fromUtf8(chart.chart.title));
+    setAccessibleDescription(describeConsumerChart(chart));
     update();
 }
 
@@ -339,7 +461,7 @@ void CurvePlot::paintEvent(QPaintEvent *)
     QFont scaled = font();
     scaled.setPointSizeF(8.25 * scale);
     painter.setFont(scaled);
-    paintCurveChart(painter, rect(), chart, palette(), scale);
+    paintConsumerChart(painter, rect(), chart, palette(), scale);
     if (hasFocus()) { // a frame in the highlight colour, inside the chart's edge
         const int width = qRound(2 * zoomFactor());
         painter.setPen(QPen(palette().color(QPalette::Highlight), width, Qt::SolidLine,

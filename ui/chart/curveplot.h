@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/consumercharts.h"
 #include "analysis/curvecharts.h"
 
 #include <QWidget>
@@ -15,6 +16,11 @@ QT_END_NAMESPACE
 void paintCurveChart(QPainter &painter, const QRect &area, const analysis::CurveChart &chart,
                      const QPalette &palette, double scale = 1);
 
+/// Paints a consumer window's chart as paintCurveChart() does, with its labelled points and,
+/// under the X axis, the arrows of the effects on X.
+void paintConsumerChart(QPainter &painter, const QRect &area, const analysis::ConsumerChart &chart,
+                        const QPalette &palette, double scale = 1);
+
 /// A curves window's chart at the design's size, in device-independent pixels at 100 %.
 constexpr QSize curvePlotDesignSize()
 {
@@ -29,9 +35,13 @@ double curvePlotScale(const QSize &size, double zoom);
 /// each curve's value there, named as the legend names it.
 QString describeCurveChart(const analysis::CurveChart &chart);
 
-/// One chart of a curves window, repainted whole from its chart on every paint. It takes the
-/// keyboard focus, and screen readers hear it as a graphic named by the chart's title and
-/// described by describeCurveChart().
+/// What a consumer window's chart shows, for screen readers: its title, each labelled basket
+/// and each effect's arrow; without labelled points, as describeCurveChart() says it.
+QString describeConsumerChart(const analysis::ConsumerChart &chart);
+
+/// One chart of a curves or consumer window, repainted whole from its chart on every paint. It
+/// takes the keyboard focus, and screen readers hear it as a graphic named by the chart's title
+/// and described by describeConsumerChart().
 class CurvePlot : public QWidget
 {
     Q_OBJECT
@@ -41,6 +51,8 @@ public:
 
     /// Shows `chart` from the next paint on, and describes it.
     void setChart(analysis::CurveChart chart);
+    /// Shows a consumer window's chart, with its points and arrows.
+    void setChart(analysis::ConsumerChart chart);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -48,5 +60,5 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    analysis::CurveChart chart;
+    analysis::ConsumerChart chart;
 };

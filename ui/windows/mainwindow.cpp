@@ -5,6 +5,7 @@
 #include "ui/results/exportcommands.h"
 #include "ui/results/resultsview.h"
 #include "ui/windowlook.h"
+#include "ui/windows/consumerwindow.h"
 #include "ui/windows/curveswindow.h"
 #include "ui/windows/drawmessage.h"
 #include "ui/windows/figurewindow.h"
@@ -251,6 +252,7 @@ void MainWindow::createMenus()
                          [this, show] { show(costCurves()); });
     mnuinputdemand = item(mnuderived, QStringLiteral("mnuinputdemand"), tr("Input &demand"),
                           [this, show] { show(inputDemand()); });
+    addConsumerMenu(this);
     mnuview = menu(QStringLiteral("mnuview"), tr("&View"));
     view = new ViewSettings(this, mnuview);
     mnuview->addSeparator();
