@@ -122,8 +122,10 @@ ConsumerWindow::ConsumerWindow(Kind kind, QWidget *parent)
         hicks->setChecked(true);
         inputs->addWidget(frame);
         connect(compensation, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-            if (checked)
-                refresh();
+            if (!checked)
+                return;
+            updateTabOrder();
+            refresh();
         });
     }
     inputs->addStretch(1);
@@ -153,10 +155,12 @@ ConsumerWindow::ConsumerWindow(Kind kind, QWidget *parent)
         if (!checked)
             return;
         showFormula();
+        updateTabOrder();
         refresh();
     });
 
     showFormula();
+    updateTabOrder();
     finishLayout(client);
     closeOnEscape(this);
     zoomed(zoomFactor());
@@ -174,6 +178,32 @@ QLineEdit *ConsumerWindow::addBox(const QString &objectName, const QString &capt
     boxes->layout()->addWidget(label);
     boxes->layout()->addWidget(box);
     return box;
+}
+
+void ConsumerWindow::updateTabOrder()
+{
+    // Tab enters a group of option buttons at its selected one and passes over the others,
+    // which the arrow keys reach: the selected one leads its group in the chain.
+    QList<QWidget *> order;
+    const auto addGroup = [&order](QButtonGroup *group) {
+        order << group->checkedButton();
+        for (QAbstractButton *button : group->buttons())
+            if (button != group->checkedButton())
+                order << button;
+    };
+    for (QLineEdit *box : { income, priceX, priceY, newPriceX })
+        if (box)
+            order << box;
+    addGroup(preference);
+    order << parameterA << parameterB;
+    if (compensation)
+        addGroup(compensation);
+    order << picture1;
+    if (picture2)
+        order << picture2;
+    order << summary;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void ConsumerWindow::showFormula()

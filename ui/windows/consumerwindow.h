@@ -45,6 +45,7 @@ private:
     void zoomed(double factor);
     void scaleSummary();
     void showFormula();
+    void updateTabOrder();
 
     Kind kind;
     analysis::ConsumerCharts shown; ///< what the window shows now
