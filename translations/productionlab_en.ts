@@ -132,7 +132,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+98"/>
         <source>Utility: a X + b Y</source>
         <translation type="unfinished"></translation>
     </message>
@@ -170,7 +170,7 @@
 <context>
     <name>CurvePlot</name>
     <message>
-        <location filename="../ui/chart/curveplot.cpp" line="+70"/>
+        <location filename="../ui/chart/curveplot.cpp" line="+55"/>
         <source>Long-run total</source>
         <translation type="unfinished"></translation>
     </message>
@@ -260,7 +260,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Engel curve of X</source>
         <translation type="unfinished"></translation>
     </message>
@@ -270,7 +270,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+238"/>
+        <location line="+237"/>
         <location line="+76"/>
         <source>Substitution effect</source>
         <translation type="unfinished"></translation>
@@ -333,7 +333,7 @@
 <context>
     <name>DrawMessage</name>
     <message>
-        <location filename="../ui/windows/drawmessage.cpp" line="+24"/>
+        <location filename="../ui/windows/drawmessage.cpp" line="+26"/>
         <source>a number beyond 1.8E+308</source>
         <translation type="unfinished"></translation>
     </message>
@@ -533,7 +533,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+33"/>
         <source>The chart is empty.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -636,7 +636,7 @@
 <context>
     <name>FigurePlot</name>
     <message>
-        <location filename="../ui/chart/figureplot.cpp" line="+336"/>
+        <location filename="../ui/chart/figureplot.cpp" line="+322"/>
         <source>Figure of the Draws</source>
         <translation type="unfinished"></translation>
     </message>
@@ -737,6 +737,31 @@
     </message>
 </context>
 <context>
+    <name>HelpMenu</name>
+    <message>
+        <location filename="../ui/windows/helpmenu.cpp" line="+24"/>
+        <source>&amp;How to use this software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Glossary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Production Lab is teaching software on the neoclassical theory of production, used in classes of microeconomics: it draws the isoquant of a level of production and the isocost line of the cheapest way to produce it, for perfect substitutes, fixed proportions and Cobb-Douglas technologies, in the long run and in the short period with a fixed quantity of Y.
+
+Written by the Production Lab developers, 2026. Version %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>IsoquantParametersWindow</name>
     <message>
         <location filename="../ui/windows/isoquantparameterswindow.cpp" line="+97"/>
@@ -757,7 +782,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/windows/mainwindow.cpp" line="+55"/>
+        <location filename="../ui/windows/mainwindow.cpp" line="+44"/>
         <source>Elements of the neoclassical theory of production</source>
         <translation type="unfinished"></translation>
     </message>
@@ -767,7 +792,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+12"/>
         <source>Level of production</source>
         <translation type="unfinished"></translation>
     </message>
@@ -892,21 +917,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>&amp;How to use this software</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&amp;Glossary</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location line="+47"/>
         <source>Slope of the isocost line</source>
         <translation type="unfinished"></translation>
@@ -917,7 +927,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+74"/>
         <source>The chart and the results are cleared.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -929,13 +939,6 @@
     <message>
         <location line="+9"/>
         <source>Input demand</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+27"/>
-        <source>Production Lab is teaching software on the neoclassical theory of production, used in classes of microeconomics: it draws the isoquant of a level of production and the isocost line of the cheapest way to produce it, for perfect substitutes, fixed proportions and Cobb-Douglas technologies, in the long run and in the short period with a fixed quantity of Y.
-
-Written by the Production Lab developers, 2026. Version %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,4 +1,5 @@
 #include "ui/chart/chartexport.h"
+#include "ui/chart/contrast.h"
 #include "ui/chart/figureplot.h"
 #include "ui/windows/figurewindow.h"
 #include "ui/windows/mainwindow.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/chart/contrast.h"
+
 #include <QColor>
 #include <QImage>
 #include <QObject>
@@ -61,20 +63,10 @@ inline bool blank(const QImage &image)
 /// The highest contrast ratio (WCAG 2) of any pixel of `image` against `background`.
 inline double bestContrast(const QImage &image, QColor background)
 {
-    const auto luminance = [](QColor c) {
-        const auto channel = [](double v) {
-            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF())
-                + 0.0722 * channel(c.blueF());
-    };
-    const double lb = luminance(background);
     double best = 1;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const double la = luminance(image.pixelColor(x, y));
-            best = std::max(best, (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05));
-        }
+        for (int x = 0; x < image.width(); ++x)
+            best = std::max(best, contrastRatio(image.pixelColor(x, y), background));
     return best;
 }
 

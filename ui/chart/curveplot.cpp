@@ -1,6 +1,7 @@
 #include "curveplot.h"
 
 #include "ui/accessibility.h"
+#include "ui/chart/contrast.h"
 #include "ui/windowlook.h"
 
 #include <QCoreApplication>
@@ -28,27 +29,11 @@ constexpr Shades green{ 0x1a803a, 0x4cc46a };
 constexpr Shades purple{ 0x8040a0, 0xc78bff };
 constexpr Shades grey{ 0x707070, 0xa0a0a0 };
 
-/// The relative luminance of `colour` (WCAG 2).
-double luminance(const QColor &colour)
-{
-    const auto channel = [](double v) {
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF())
-            + 0.0722 * channel(colour.blueF());
-}
-
-double contrast(const QColor &a, const QColor &b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 /// The shade of `shades` that stands out more against `background`.
 QColor shadeOn(Shades shades, const QColor &background)
 {
     const QColor light = QColor::fromRgb(shades.onLight), dark = QColor::fromRgb(shades.onDark);
-    return contrast(light, background) >= contrast(dark, background) ? light : dark;
+    return contrastRatio(light, background) >= contrastRatio(dark, background) ? light : dark;
 }
 
 /// How a curve looks and what the legend calls it.

@@ -1,6 +1,7 @@
 #include "figureplot.h"
 
 #include "ui/accessibility.h"
+#include "ui/chart/contrast.h"
 #include "ui/windowlook.h"
 
 #include <QCoreApplication>
@@ -28,15 +29,6 @@ constexpr double leastContrast = 3;
 constexpr std::array<Qt::PenStyle, 5> lineStyles{ Qt::SolidLine, Qt::DashLine, Qt::DotLine,
                                                   Qt::DashDotLine, Qt::DashDotDotLine };
 
-double relativeLuminance(const QColor &colour)
-{
-    const auto linear = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
-            + 0.0722 * linear(colour.blueF());
-}
-
 bool isDark(const QColor &background)
 {
     return relativeLuminance(background) < 0.18;
@@ -60,12 +52,6 @@ struct Layout
 };
 
 } // namespace
-
-double contrastRatio(const QColor &a, const QColor &b)
-{
-    const double la = relativeLuminance(a), lb = relativeLuminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 std::array<QColor, 8> figureColours(const QColor &background)
 {

@@ -28,9 +28,6 @@ struct FigureLook
 /// `background` darkened, on a dark one lightened, each to at least 3:1 contrast with it.
 std::array<QColor, 8> figureColours(const QColor &background);
 
-/// The contrast ratio of two colours, from 1 to 21, as WCAG defines it.
-double contrastRatio(const QColor &a, const QColor &b);
-
 /// The line style of the Draw at `index` (from 0): five styles in turn, a cycle prime to the
 /// colours' eight, so that Draws of the same colour or the same grey differ in their style.
 Qt::PenStyle figureLineStyle(std::size_t index);

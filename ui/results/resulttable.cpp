@@ -1,5 +1,7 @@
 #include "resulttable.h"
 
+#include "ui/overloaded.h"
+
 #include <QLocale>
 #include <QMimeData>
 
@@ -8,12 +10,6 @@
 #include <cmath>
 
 namespace {
-
-template<class... Ts>
-struct Overloaded : Ts...
-{
-    using Ts::operator()...;
-};
 
 /// A number with the decimal separator of `locale` in place of ".". Group separators are left
 /// out: every spreadsheet reads the number without them.

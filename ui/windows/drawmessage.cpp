@@ -5,7 +5,9 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
+#include <variant>
 
 namespace {
 
@@ -249,6 +251,31 @@ QString DrawMessage::status(const analysis::DrawOutcome &outcome, EarlierTexts e
     if (sentences.isEmpty())
         sentences << tr("The Draw wrote nothing.");
     return sentences.join(QLatin1Char(' '));
+}
+
+EarlierTexts DrawMessage::earlierTexts(const analysis::DrawOutcome &outcome, bool slopeShown,
+                                       bool averageCostShown)
+{
+    bool slopeWritten = false;
+    bool averageWritten = false;
+    for (const analysis::Effect &effect : outcome.effects) {
+        if (const auto *caption = std::get_if<analysis::SetCaption>(&effect)) {
+            slopeWritten = slopeWritten || caption->label == analysis::ResultLabel::Slope;
+            averageWritten = averageWritten || caption->label == analysis::ResultLabel::AverageCost;
+        }
+    }
+    EarlierTexts earlier;
+    earlier.slope = !slopeWritten && slopeShown;
+    earlier.averageCost = !averageWritten && averageCostShown;
+    return earlier;
+}
+
+bool DrawMessage::drewOnChart(const analysis::DrawOutcome &outcome)
+{
+    return std::any_of(outcome.effects.begin(), outcome.effects.end(), [](const auto &effect) {
+        return std::holds_alternative<analysis::PlotPoint>(effect)
+                || std::holds_alternative<analysis::DrawSegment>(effect);
+    });
 }
 
 QString DrawMessage::chartDescription(int draws,

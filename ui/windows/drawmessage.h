@@ -23,6 +23,14 @@ public:
     /// which texts on screen are from an earlier Draw.
     static QString status(const analysis::DrawOutcome &outcome, EarlierTexts earlier);
 
+    /// Which of the slope and average cost captions `outcome` did not write, of those that are
+    /// not empty (`slopeShown`, `averageCostShown`) once it is applied.
+    static EarlierTexts earlierTexts(const analysis::DrawOutcome &outcome, bool slopeShown,
+                                     bool averageCostShown);
+
+    /// Whether `outcome` plotted a point or drew a segment on the chart.
+    static bool drewOnChart(const analysis::DrawOutcome &outcome);
+
     /// The chart's accessible description: how many Draws it shows, and the latest chosen point
     /// with its level, cost, slope of the isocost line and average cost.
     static QString chartDescription(int draws, const std::optional<analysis::ResultRecord> &latest);

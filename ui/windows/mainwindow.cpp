@@ -2,6 +2,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/chart/plotsurface.h"
+#include "ui/overloaded.h"
 #include "ui/results/exportcommands.h"
 #include "ui/results/resultsview.h"
 #include "ui/windowlook.h"
@@ -10,6 +11,7 @@
 #include "ui/windows/drawmessage.h"
 #include "ui/windows/figurewindow.h"
 #include "ui/windows/generalparameterswindow.h"
+#include "ui/windows/helpmenu.h"
 #include "ui/windows/isoquantparameterswindow.h"
 #include "ui/windows/statusline.h"
 #include "ui/windows/viewsettings.h"
@@ -21,31 +23,18 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
 #include <variant>
-
-namespace {
-
-template<class... Ts>
-struct Overloaded : Ts...
-{
-    using Ts::operator()...;
-};
-
-} // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
@@ -87,13 +76,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 QString MainWindow::applicationTitle()
 {
     return tr("Production Lab");
-}
-
-QUrl MainWindow::helpBaseUrl()
-{
-    const QString folder = QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/')
-                                           + QStringLiteral(PRODUCTION_LAB_HELP_DIR_FROM_BIN));
-    return QUrl::fromLocalFile(folder + QLatin1Char('/'));
 }
 
 void MainWindow::createControls()
@@ -260,15 +242,7 @@ void MainWindow::createMenus()
                      [this, show] { show(figure()); });
     mnufigure->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     mnuhelp = menu(QStringLiteral("mnuhelp"), tr("&Help"));
-    const auto open = [](const char *page) {
-        QDesktopServices::openUrl(helpBaseUrl().resolved(QUrl(QLatin1String(page))));
-    };
-    mnuhow = item(mnuhelp, QStringLiteral("mnuhow"), tr("&How to use this software"),
-                  [open] { open("software/tolvane.htm"); });
-    mnuglossary = item(mnuhelp, QStringLiteral("mnuglossary"), tr("&Glossary"),
-                       [open] { open("concepts.htm"); });
-    mnuabout = item(mnuhelp, QStringLiteral("mnuabout"), tr("&About..."),
-                    &MainWindow::mnuaboutTriggered);
+    new HelpMenu(this, mnuhelp);
 }
 
 analysis::TechnologyType MainWindow::selectedTechnology() const
@@ -321,24 +295,12 @@ void MainWindow::nameForAccessibility()
 
 void MainWindow::reportDraw(const analysis::DrawOutcome &outcome)
 {
-    bool drew = false;
-    bool slopeWritten = false;
-    bool averageWritten = false;
-    for (const analysis::Effect &effect : outcome.effects) {
-        drew = drew || std::holds_alternative<analysis::PlotPoint>(effect)
-                || std::holds_alternative<analysis::DrawSegment>(effect);
-        if (const auto *caption = std::get_if<analysis::SetCaption>(&effect)) {
-            slopeWritten = slopeWritten || caption->label == analysis::ResultLabel::Slope;
-            averageWritten = averageWritten || caption->label == analysis::ResultLabel::AverageCost;
-        }
-    }
-    EarlierTexts earlier;
-    earlier.slope = !slopeWritten && !label6->text().isEmpty();
-    earlier.averageCost = !averageWritten && !label8->text().isEmpty();
+    const EarlierTexts earlier = DrawMessage::earlierTexts(outcome, !label6->text().isEmpty(),
+                                                           !label8->text().isEmpty());
     // Screen readers speak the message; the chart's description is read when it is focused.
     statusLine->setMessage(DrawMessage::status(outcome, earlier));
 
-    if (drew)
+    if (DrawMessage::drewOnChart(outcome))
         ++drawsShown;
     if (outcome.result)
         latestResult = outcome.result;
@@ -438,21 +400,6 @@ CurvesWindow *MainWindow::makeCurvesWindow(const QString &objectName, const QStr
             objectName, title, fileName, charts, [this] { return drawInputs(); }, this);
     connect(this, &MainWindow::drawInputsChanged, window, &CurvesWindow::inputsChanged);
     return window;
-}
-
-void MainWindow::mnuaboutTriggered()
-{
-    QMessageBox about(
-            QMessageBox::NoIcon, applicationTitle(),
-            tr("Production Lab is teaching software on the neoclassical theory of production, "
-               "used in classes of microeconomics: it draws the isoquant of a level of production "
-               "and the isocost line of the cheapest way to produce it, for perfect substitutes, "
-               "fixed proportions and Cobb-Douglas technologies, in the long run and in the short "
-               "period with a fixed quantity of Y.\n\n"
-               "Written by the Production Lab developers, 2026. Version %1.")
-                    .arg(QStringLiteral(PRODUCTION_LAB_VERSION)),
-            QMessageBox::Ok, this);
-    about.exec();
 }
 
 void MainWindow::categoryApplied(bool fastComputer)

@@ -4,7 +4,6 @@
 #include "ui/results/resultlog.h"
 
 #include <QMainWindow>
-#include <QUrl>
 
 #include <cstdint>
 #include <optional>
@@ -45,8 +44,6 @@ public:
 
     /// The application's title, shown as the About box's caption.
     static QString applicationTitle();
-    /// The folder of the help pages, as a file URL ending in "/", found from the executable.
-    static QUrl helpBaseUrl();
 
     IsoquantParametersWindow *isoquantParameters() const { return form4; }
     GeneralParametersWindow *generalParameters() const { return form5; }
@@ -87,7 +84,6 @@ private:
 
     void command1Clicked();
     void clearResults();
-    void mnuaboutTriggered();
     void categoryApplied(bool fastComputer);
 
     QLabel *label1 = nullptr;
@@ -124,9 +120,6 @@ private:
     QAction *mnucostcurves = nullptr;
     QAction *mnuinputdemand = nullptr;
     QAction *mnufigure = nullptr;
-    QAction *mnuhow = nullptr;
-    QAction *mnuglossary = nullptr;
-    QAction *mnuabout = nullptr;
 
     ResultLog results; ///< the Draws since the last Clear that wrote a result line
     ExportCommands *exporter = nullptr;
