@@ -234,14 +234,21 @@ FigureAxes figureAxes(std::span<const NumberedResult> draws, FigureRange range)
     return axes;
 }
 
+bool sameIsoquant(const ResultRecord &a, const ResultRecord &b)
+{
+    return a.technology == b.technology && a.parameterA == b.parameterA
+            && a.parameterB == b.parameterB && a.level == b.level;
+}
+
 FigureDraw figureDraw(const NumberedResult &draw, const FigureAxes &axes,
-                      std::string_view decimalSeparator)
+                      std::string_view decimalSeparator, const FigureDraw *earlier)
 {
     const ResultRecord &result = draw.result;
     const Box box = boxOf(axes);
     FigureDraw shown;
     shown.number = draw.number;
-    shown.isoquant = isoquantOf(result, box);
+    // Sampling a curve's isoquant is most of a Draw's figure.
+    shown.isoquant = earlier ? earlier->isoquant : isoquantOf(result, box);
     shown.chosen = chosenOf(result);
     if (shown.chosen) {
         if (const std::optional<Point> intercepts = isocostIntercepts(result, *shown.chosen))
@@ -253,14 +260,26 @@ FigureDraw figureDraw(const NumberedResult &draw, const FigureAxes &axes,
     return shown;
 }
 
+const FigureDraw *sameIsoquantBefore(std::span<const NumberedResult> draws,
+                                     std::span<const FigureDraw> shown, std::size_t index)
+{
+    // The latest first: a class usually compares choices on the isoquant it has just drawn.
+    for (std::size_t i = std::min(index, shown.size()); i-- > 0;) {
+        if (sameIsoquant(draws[i].result, draws[index].result))
+            return &shown[i];
+    }
+    return nullptr;
+}
+
 Figure figure(std::span<const NumberedResult> draws, FigureRange range,
               std::string_view decimalSeparator)
 {
     Figure whole;
     whole.axes = figureAxes(draws, range);
     whole.draws.reserve(draws.size());
-    for (const NumberedResult &draw : draws)
-        whole.draws.push_back(figureDraw(draw, whole.axes, decimalSeparator));
+    for (std::size_t i = 0; i < draws.size(); ++i)
+        whole.draws.push_back(figureDraw(draws[i], whole.axes, decimalSeparator,
+                                         sameIsoquantBefore(draws, whole.draws, i)));
     return whole;
 }
 

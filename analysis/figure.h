@@ -67,9 +67,20 @@ struct Figure
 /// The axes that `range` gives for these Draws (the default axes when there are none to fit).
 FigureAxes figureAxes(std::span<const NumberedResult> draws, FigureRange range);
 
+/// Whether two Draws have the same isoquant: the same technology, parameters and level (their
+/// prices and periods may differ, as when a class compares the choices on one isoquant).
+bool sameIsoquant(const ResultRecord &a, const ResultRecord &b);
+
 /// One Draw of the figure on `axes`; `decimalSeparator` is the regional one, for its legend.
+/// `earlier`, when given, is a Draw of the figure on the same axes with the same isoquant
+/// (`sameIsoquant`): its sampled isoquant is taken rather than sampled again.
 FigureDraw figureDraw(const NumberedResult &draw, const FigureAxes &axes,
-                      std::string_view decimalSeparator);
+                      std::string_view decimalSeparator, const FigureDraw *earlier = nullptr);
+
+/// The Draw among the first `index` of `shown`, the figure of `draws` on the same axes, whose
+/// isoquant is that of `draws[index]`: the latest such; none when there is none.
+const FigureDraw *sameIsoquantBefore(std::span<const NumberedResult> draws,
+                                     std::span<const FigureDraw> shown, std::size_t index);
 
 /// The figure of `draws`, oldest first. Pure; never throws.
 Figure figure(std::span<const NumberedResult> draws, FigureRange range,

@@ -234,6 +234,29 @@ TEST(Figure, LegendWritesTheNumbersAsTheResultLineDoes)
               "10 \u2192 X 3000, Y 4000, cost 59500");
 }
 
+// A Draw on an isoquant already drawn takes its curve from the earlier Draw: the same as
+// sampled afresh, and only when technology, parameters and level all match.
+TEST(Figure, RepeatedIsoquantIsTheOneSampledAfresh)
+{
+    const NumberedResult draws[] = {
+        drawn({ "", TechnologyType::CobbDouglas, false, "3000", "6", "10", "", ".7", ".3" }, 1),
+        drawn({ "", TechnologyType::CobbDouglas, false, "3000", "6", "10", "", ".6", ".3" }, 2),
+        drawn({ "", TechnologyType::CobbDouglas, false, "3001", "6", "10", "", ".7", ".3" }, 3),
+        drawn({ "", TechnologyType::CobbDouglas, true, "3000", "2", "9", "900", ".7", ".3" }, 4),
+    };
+    for (const FigureRange range : { FigureRange::Default, FigureRange::FitToDraws }) {
+        const Figure whole = figure(draws, range, ".");
+        ASSERT_EQ(whole.draws.size(), 4u);
+        EXPECT_EQ(sameIsoquantBefore(draws, whole.draws, 1), nullptr);
+        EXPECT_EQ(sameIsoquantBefore(draws, whole.draws, 2), nullptr);
+        EXPECT_EQ(sameIsoquantBefore(draws, whole.draws, 3), &whole.draws[0]);
+        const FigureDraw afresh = figureDraw(draws[3], whole.axes, ".");
+        EXPECT_EQ(whole.draws[3].isoquant, afresh.isoquant);
+        EXPECT_EQ(whole.draws[3].isocost, afresh.isocost);
+        EXPECT_NE(whole.draws[3].isocost, whole.draws[0].isocost);
+    }
+}
+
 // The default axes are the main chart's; a fitted range holds every marked point and fixed Y,
 // reaches at most twice as far as they do, and marks its scale at 1, 2 or 5 times a power of
 // ten, five to ten marks on each axis.

@@ -39,6 +39,20 @@ QString scaleText(double value)
     return QLocale().toString(value, 'g', 12);
 }
 
+/// An axis number: from the cache where there is one.
+QString scaleText(double value, FigureTextCache *cache)
+{
+    return cache ? cache->number(value) : scaleText(value);
+}
+
+/// The advance of `text` in the font of `metrics`, which is `font`: from the cache where there
+/// is one.
+qreal advanceOf(const QString &text, const QFont &font, const QFontMetricsF &metrics,
+                FigureTextCache *cache)
+{
+    return cache ? cache->advance(text, font, metrics) : metrics.horizontalAdvance(text);
+}
+
 /// Where each part of the figure goes in its area.
 struct Layout
 {
@@ -179,12 +193,14 @@ Layout layOut(QPainter &painter, const QRectF &area, const analysis::Figure &fig
     qreal numberWidth = 0;
     const analysis::Axis &vertical = figure.axes.vertical;
     const int verticalMarks = int(std::lround(vertical.max / vertical.step));
+    const QFont numberFont = sized(look.font, text, false);
+    const auto width = [&](const QString &number) {
+        return advanceOf(number, numberFont, metrics, cache);
+    };
     for (int i = 0; i <= verticalMarks; ++i)
-        numberWidth =
-                std::max(numberWidth, metrics.horizontalAdvance(scaleText(i * vertical.step)));
+        numberWidth = std::max(numberWidth, width(scaleText(i * vertical.step, cache)));
     const qreal tick = 0.4 * text;
-    const qreal lastNumber =
-            metrics.horizontalAdvance(scaleText(figure.axes.horizontal.max)) / 2 + margin;
+    const qreal lastNumber = width(scaleText(figure.axes.horizontal.max, cache)) / 2 + margin;
     const qreal top = layout.title.bottom() + margin / 2 + layout.numberLine + metrics.height() / 2;
     const qreal bottom = layout.legend.top() - margin - 2 * layout.numberLine - tick;
     layout.plot = QRectF(QPointF(area.left() + margin + numberWidth + tick + 0.3 * text, top),
@@ -302,6 +318,36 @@ const QStaticText &FigureTextCache::text(const QString &text, const QFont &font)
     return *found;
 }
 
+qreal FigureTextCache::advance(const QString &text, const QFont &font, const QFontMetricsF &metrics)
+{
+    auto widths = std::find_if(advances.begin(), advances.end(),
+                               [&font](const auto &measured) { return measured.first == font; });
+    if (widths == advances.end()) {
+        if (advances.size() >= 8)
+            advances.clear();
+        advances.emplace_back(font, QHash<QString, qreal>());
+        widths = advances.end() - 1;
+    }
+    if (widths->second.size() > 4096)
+        widths->second.clear();
+    auto found = widths->second.find(text);
+    if (found == widths->second.end())
+        found = widths->second.insert(text, metrics.horizontalAdvance(text));
+    return *found;
+}
+
+const QString &FigureTextCache::number(double value)
+{
+    if (const QLocale locale; locale != numberLocale || numbers.size() > 4096) {
+        numbers.clear();
+        numberLocale = locale;
+    }
+    auto found = numbers.find(value);
+    if (found == numbers.end())
+        found = numbers.insert(value, scaleText(value));
+    return *found;
+}
+
 void paintFigure(QPainter &painter, const QRectF &area, const analysis::Figure &figure,
                  const FigureLook &look, FigureTextCache *cache)
 {
@@ -347,8 +393,11 @@ void paintFigure(QPainter &painter, const QRectF &area, const analysis::Figure &
     const int marksX = int(std::lround(horizontal.max / horizontal.step));
     const int marksY = int(std::lround(vertical.max / vertical.step));
     qreal widest = 0;
+    const auto width = [&](const QString &number) {
+        return advanceOf(number, plain, metrics, cache);
+    };
     for (int i = 0; i <= marksX; ++i)
-        widest = std::max(widest, metrics.horizontalAdvance(scaleText(i * horizontal.step)));
+        widest = std::max(widest, width(scaleText(i * horizontal.step, cache)));
     const int everyX = std::max(1, int(std::ceil((widest + text) * marksX / plot.width())));
     const int everyY =
             std::max(1, int(std::ceil(1.2 * layout.numberLine * marksY / plot.height())));
@@ -360,9 +409,8 @@ void paintFigure(QPainter &painter, const QRectF &area, const analysis::Figure &
         gridLines << QLineF(QPointF(at.x(), plot.top()), at);
         ticks << QLineF(at, at + QPointF(0, tick));
         if (i % everyX == 0) {
-            const QString number = scaleText(i * horizontal.step);
-            painter.drawText(QPointF(at.x() - metrics.horizontalAdvance(number) / 2,
-                                     at.y() + tick + numberAscent),
+            const QString number = scaleText(i * horizontal.step, cache);
+            painter.drawText(QPointF(at.x() - width(number) / 2, at.y() + tick + numberAscent),
                              number);
         }
     }
@@ -371,8 +419,8 @@ void paintFigure(QPainter &painter, const QRectF &area, const analysis::Figure &
         gridLines << QLineF(at, QPointF(plot.right(), at.y()));
         ticks << QLineF(at, at - QPointF(tick, 0));
         if (i % everyY == 0) {
-            const QString number = scaleText(i * vertical.step);
-            painter.drawText(QPointF(at.x() - tick - 0.3 * text - metrics.horizontalAdvance(number),
+            const QString number = scaleText(i * vertical.step, cache);
+            painter.drawText(QPointF(at.x() - tick - 0.3 * text - width(number),
                                      at.y() - metrics.height() / 2 + numberAscent),
                              number);
         }
@@ -441,7 +489,7 @@ void paintFigure(QPainter &painter, const QRectF &area, const analysis::Figure &
         drawDot(painter, at, 4.5 * unit, unit / 2, colour, look.background);
         // The number above and to the right of the point, or to its left near the right edge.
         const QString number = QString::number(draw.number);
-        const qreal width = boldMetrics.horizontalAdvance(number);
+        const qreal width = advanceOf(number, bold, boldMetrics, cache);
         const qreal left = at.x() + 5 * unit + width > plot.right() ? at.x() - 5 * unit - width
                                                                     : at.x() + 5 * unit;
         painter.setPen(colour);

@@ -5,13 +5,17 @@
 #include <QColor>
 #include <QFont>
 #include <QHash>
+#include <QLocale>
 #include <QStaticText>
 #include <QWidget>
 
 #include <array>
 #include <cstddef>
+#include <utility>
+#include <vector>
 
 QT_BEGIN_NAMESPACE
+class QFontMetricsF;
 class QPainter;
 QT_END_NAMESPACE
 
@@ -36,17 +40,26 @@ Qt::PenStyle figureLineStyle(std::size_t index);
 /// side, within bounds, times the zoom.
 qreal figureTextPixels(const QSizeF &size, double zoom);
 
-/// Texts laid out once and kept from one painting to the next, for one font at a time: a
-/// legend row is measured and drawn again on every paint (bench_figure, drawWithFigure).
+/// Texts laid out or measured once and kept from one painting to the next: a legend row, an
+/// axis number or a Draw's number is measured and drawn again on every paint (bench_figure,
+/// drawWithFigure).
 class FigureTextCache
 {
 public:
     /// `text` laid out in `font`.
     const QStaticText &text(const QString &text, const QFont &font);
+    /// The advance of `text` in the font of `metrics`, which is `font`.
+    qreal advance(const QString &text, const QFont &font, const QFontMetricsF &metrics);
+    /// `value` as the axes write it, in the current locale.
+    const QString &number(double value);
 
 private:
     QFont shownFont;
     QHash<QString, QStaticText> texts;
+    /// The advances measured, for each of the few fonts a figure uses.
+    std::vector<std::pair<QFont, QHash<QString, qreal>>> advances;
+    QLocale numberLocale;
+    QHash<double, QString> numbers;
 };
 
 /// Paints `figure` into `area`: its title, the axes with a light grid and their numbers, every

@@ -135,7 +135,9 @@ void FigureWindow::bringUpToDate()
         return;
     }
     for (std::size_t i = held; i < draws.size(); ++i)
-        shown.draws.push_back(analysis::figureDraw(draws[i], shown.axes, separator));
+        shown.draws.push_back(
+                analysis::figureDraw(draws[i], shown.axes, separator,
+                                     analysis::sameIsoquantBefore(draws, shown.draws, i)));
 }
 
 void FigureWindow::rebuild()
