@@ -636,12 +636,12 @@
 <context>
     <name>FigurePlot</name>
     <message>
-        <location filename="../ui/chart/figureplot.cpp" line="+322"/>
+        <location filename="../ui/chart/figureplot.cpp" line="+368"/>
         <source>Figure of the Draws</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+79"/>
         <source>No Draw since the last Clear has written a result.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -703,7 +703,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+94"/>
         <source>No Draw since the last Clear has written a result.</source>
         <translation type="unfinished"></translation>
     </message>
