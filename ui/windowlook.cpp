@@ -104,6 +104,9 @@ void zoomWindow(QWidget *root, double factor)
         if (const QVariant place = control->property(designGeometry); place.isValid())
             control->setGeometry(scaled(place.toRect(), factor));
     }
+    // Letters do not grow exactly with the zoom: a caption that fitted one line at 100 % may
+    // need a little more room at another zoom.
+    fitCaptions(root);
     if (auto *window = qobject_cast<QMainWindow *>(root->window())) {
         const QFont menus = menuFont(factor);
         window->menuBar()->setFont(menus);

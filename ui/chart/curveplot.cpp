@@ -183,9 +183,8 @@ void paintChart(QPainter &painter, const QRect &area, const analysis::CurveChart
     const int textRoom = area.width() / 2 - px(40);
     const bool twoColumns =
             std::all_of(legend.begin(), legend.end(), [&](analysis::CurveKind kind) {
-                return metrics.horizontalAdvance(
-                               QCoreApplication::translate("CurvePlot", lookOf(kind).legend))
-                        <= textRoom;
+                const QString name = QCoreApplication::translate("CurvePlot", lookOf(kind).legend);
+                return metrics.elidedText(name, Qt::ElideRight, textRoom) == name;
             });
     const int columns = twoColumns ? 2 : 1;
     const int legendRows = (static_cast<int>(legend.size()) + columns - 1) / columns;
@@ -255,7 +254,8 @@ void paintChart(QPainter &painter, const QRect &area, const analysis::CurveChart
     // on one (the marginal cost of perfect substitutes on the long-run average) stays in sight.
     painter.save();
     const analysis::Box frame{ 0, 0, chart.horizontal.max, chart.vertical.max };
-    if (chart.markerAt >= 0 && chart.markerAt <= chart.horizontal.max) {
+    // The guide at the marker; where arrows show effects, the points' own lines stand for it.
+    if (arrows.empty() && chart.markerAt >= 0 && chart.markerAt <= chart.horizontal.max) {
         painter.setPen(QPen(ink, scale, Qt::DotLine));
         const QPointF guide = toPixel(chart.markerAt, 0);
         painter.drawLine(guide, QPointF(guide.x(), plot.top()));
