@@ -145,6 +145,10 @@ void TestAccessibility::escapeClosesTheWindow_data()
                                  << "FormCostCurves";
     QTest::newRow("Input demand") << "mnuinputdemand"
                                   << "FormInputDemand";
+    QTest::newRow("Engel curves") << "mnuengel"
+                                  << "FormEngel";
+    QTest::newRow("Price change") << "mnupriceeffects"
+                                  << "FormPriceEffects";
 }
 
 // Escape closes a window from any of its controls, hidden only: it opens again as it was.
