@@ -37,6 +37,8 @@ void consumerAfterTextChange(benchmark::State &state)
                                                             : QStringLiteral("FormPriceEffects"));
     if (!window || !QTest::qWaitForWindowExposed(window))
         qFatal("the consumer window was never exposed");
+    // At its least size for the zoom: a window grown for a larger zoom stays large otherwise.
+    window->resize(0, 0);
     Session::settle();
     auto *income = window->findChild<QLineEdit *>(QStringLiteral("Income"));
     // Every chart of the window must have been repainted before a change counts as done.

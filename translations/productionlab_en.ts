@@ -270,7 +270,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+237"/>
+        <location line="+241"/>
         <location line="+76"/>
         <source>Substitution effect</source>
         <translation type="unfinished"></translation>

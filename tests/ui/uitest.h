@@ -71,12 +71,26 @@ inline double bestContrast(const QImage &image, QColor background)
 }
 
 /// The polylines of an SVG file as QSvgGenerator writes them, each with its points and the
-/// stroke opacity of its group.
+/// stroke opacity of its group; a light grey stroke counts as faint as a translucent one.
 struct SvgPolyline
 {
     QList<QPointF> points;
     double opacity = 1;
 };
+
+/// How faint a group's stroke is: its opacity, or 0.5 for an opaque light grey (a grid's colour
+/// mixed with the background in advance).
+inline double strokeFaintness(const QXmlStreamAttributes &attributes, double inherited)
+{
+    const QStringView opacity = attributes.value(QLatin1String("stroke-opacity"));
+    if (!opacity.isEmpty() && opacity.toDouble() < 1)
+        return opacity.toDouble();
+    const QColor stroke(attributes.value(QLatin1String("stroke")).toString());
+    if (stroke.isValid() && stroke.red() == stroke.green() && stroke.green() == stroke.blue()
+        && stroke.red() >= 0xc0 && stroke.red() < 0xff)
+        return 0.5;
+    return opacity.isEmpty() ? inherited : opacity.toDouble();
+}
 
 inline QList<SvgPolyline> svgPolylines(const QByteArray &svg)
 {
@@ -91,8 +105,7 @@ inline QList<SvgPolyline> svgPolylines(const QByteArray &svg)
             continue;
         const QXmlStreamAttributes attributes = reader.attributes();
         if (reader.name() == QLatin1String("g")) {
-            const QStringView opacity = attributes.value(QLatin1String("stroke-opacity"));
-            opacities << (opacity.isEmpty() ? opacities.last() : opacity.toDouble());
+            opacities << strokeFaintness(attributes, opacities.last());
         } else if (reader.name() == QLatin1String("polyline")) {
             SvgPolyline line{ {}, opacities.last() };
             for (const QString &pair : attributes.value(QLatin1String("points"))

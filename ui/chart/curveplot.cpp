@@ -216,7 +216,11 @@ void paintChart(QPainter &painter, const QRect &area, const analysis::CurveChart
 
     // Scale marks with their numbers, and a faint grid through them. Where the numbers are too
     // wide for the space between two marks, only every second (third...) mark has one.
-    const QColor grid = QColor::fromRgbF(ink.redF(), ink.greenF(), ink.blueF(), 0.12);
+    // The grid's faint colour mixed in advance: an opaque pen paints without blending.
+    const auto faint = [&](double ink, double base) { return 0.12 * ink + 0.88 * base; };
+    const QColor grid = QColor::fromRgbF(faint(ink.redF(), background.redF()),
+                                         faint(ink.greenF(), background.greenF()),
+                                         faint(ink.blueF(), background.blueF()));
     int widest = 0;
     for (int i = 0; i <= marks(chart.horizontal); ++i)
         widest = std::max(widest, metrics.horizontalAdvance(scaleText(i * chart.horizontal.step)));
