@@ -375,6 +375,33 @@ void paintConsumerChart(QPainter &painter, const QRect &area, const analysis::Co
     paintChart(painter, area, chart.chart, chart.points, chart.arrows, palette, scale);
 }
 
+QFont exportTextFont(qreal textScale)
+{
+    QFont font = controlFont();
+    font.setPixelSize(qMax(1, qRound(11 * textScale))); // 8.25 points on screen
+    return font;
+}
+
+void paintExportedCharts(QPainter &painter, const QRectF &target, qreal penScale, qreal textScale,
+                         const std::vector<PlacedChart> &charts, const QString &text,
+                         const QRectF &textArea)
+{
+    const auto place = [&](const QRectF &r) {
+        return QRectF(target.topLeft() + r.topLeft() * penScale, r.size() * penScale).toRect();
+    };
+    QPalette ink;
+    ink.setColor(QPalette::Base, Qt::white);
+    ink.setColor(QPalette::WindowText, Qt::black);
+    painter.save();
+    painter.fillRect(target, Qt::white);
+    painter.setFont(exportTextFont(textScale));
+    painter.setPen(Qt::black);
+    painter.drawText(place(textArea), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    for (const PlacedChart &placed : charts)
+        paintConsumerChart(painter, place(placed.area), placed.chart, ink, penScale);
+    painter.restore();
+}
+
 QString describeCurveChart(const analysis::CurveChart &chart)
 {
     QStringList values;

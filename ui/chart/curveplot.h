@@ -3,7 +3,10 @@
 #include "analysis/consumercharts.h"
 #include "analysis/curvecharts.h"
 
+#include <QRectF>
 #include <QWidget>
+
+#include <vector>
 
 QT_BEGIN_NAMESPACE
 class QPainter;
@@ -20,6 +23,24 @@ void paintCurveChart(QPainter &painter, const QRect &area, const analysis::Curve
 /// under the X axis, the arrows of the effects on X.
 void paintConsumerChart(QPainter &painter, const QRect &area, const analysis::ConsumerChart &chart,
                         const QPalette &palette, double scale = 1);
+
+/// A chart of a window's export and where it lies in the export's picture at 100 %, in
+/// device-independent pixels.
+struct PlacedChart
+{
+    QRectF area;
+    analysis::ConsumerChart chart;
+};
+
+/// The font of an exported window's texts: the controls' 8.25 points on screen, `textScale`
+/// times.
+QFont exportTextFont(qreal textScale = 1);
+
+/// Paints a window's charts and a text as its export shows them, dark on white, into `target`:
+/// places at 100 % scaled by `penScale`, letters by `textScale`.
+void paintExportedCharts(QPainter &painter, const QRectF &target, qreal penScale, qreal textScale,
+                         const std::vector<PlacedChart> &charts, const QString &text,
+                         const QRectF &textArea);
 
 /// A curves window's chart at the design's size, in device-independent pixels at 100 %.
 constexpr QSize curvePlotDesignSize()

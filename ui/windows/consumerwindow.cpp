@@ -306,8 +306,7 @@ ChartPicture ConsumerWindow::chartPicture() const
     // The charts side by side as at 100 %, the summary under them.
     const analysis::ConsumerCharts charts = shown;
     const QString text = summaryText(charts);
-    QFont font = controlFont();
-    font.setPixelSize(11); // 8.25 points on screen
+    const QFont font = exportTextFont();
     const QSizeF chartSize = curvePlotDesignSize();
     const qreal width = charts.charts.size() * (chartSize.width() + designGap) - designGap;
     const qreal textHeight = QFontMetricsF(font)
@@ -322,26 +321,13 @@ ChartPicture ConsumerWindow::chartPicture() const
     picture.title = windowTitle();
     picture.fileName = kind == Kind::Engel ? QStringLiteral("engel-curves.png")
                                            : QStringLiteral("price-change.png");
-    picture.paint = [charts, text, textArea, first](QPainter &painter, const QRectF &target,
-                                                    qreal penScale, qreal textScale) {
-        const auto place = [&](const QRectF &r) {
-            return QRectF(target.topLeft() + r.topLeft() * penScale, r.size() * penScale).toRect();
-        };
-        QPalette ink;
-        ink.setColor(QPalette::Base, Qt::white);
-        ink.setColor(QPalette::WindowText, Qt::black);
-        QFont font = controlFont();
-        font.setPixelSize(qMax(1, qRound(11 * textScale))); // 8.25 points on screen
-        painter.save();
-        painter.fillRect(target, Qt::white);
-        painter.setFont(font);
-        for (std::size_t i = 0; i < charts.charts.size(); ++i) {
-            const QRectF area = first.translated(i * (first.width() + designGap), 0);
-            paintConsumerChart(painter, place(area), charts.charts[i], ink, penScale);
-        }
-        painter.setPen(Qt::black);
-        painter.drawText(place(textArea), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-        painter.restore();
+    std::vector<PlacedChart> placed;
+    for (std::size_t i = 0; i < charts.charts.size(); ++i)
+        placed.push_back(
+                { first.translated(i * (first.width() + designGap), 0), charts.charts[i] });
+    picture.paint = [placed, text, textArea](QPainter &painter, const QRectF &target,
+                                             qreal penScale, qreal textScale) {
+        paintExportedCharts(painter, target, penScale, textScale, placed, text, textArea);
     };
     return picture;
 }

@@ -133,8 +133,7 @@ ChartPicture CurvesWindow::chartPicture() const
     // for one line wraps, and the charts move down.
     const analysis::CurveCharts charts = shown;
     const QString caption = QString::fromStdString(charts.caption);
-    QFont captionFont = controlFont();
-    captionFont.setPixelSize(11); // 8.25 points on screen
+    const QFont captionFont = exportTextFont();
     const qreal captionWidth = designClient.width() - 2 * designMargin;
     const qreal captionHeight = std::max<qreal>(
             designCaptionHeight,
@@ -152,28 +151,13 @@ ChartPicture CurvesWindow::chartPicture() const
     picture.plotArea = first;
     picture.title = windowTitle();
     picture.fileName = fileName;
-    picture.paint = [charts, caption, captionArea, first, second](QPainter &painter,
-                                                                  const QRectF &target,
-                                                                  qreal penScale, qreal textScale) {
-        if (charts.charts.size() != 2)
-            return;
-        const auto place = [&](const QRectF &r) {
-            return QRectF(target.topLeft() + r.topLeft() * penScale, r.size() * penScale).toRect();
-        };
-        QPalette ink;
-        ink.setColor(QPalette::Base, Qt::white);
-        ink.setColor(QPalette::WindowText, Qt::black);
-        QFont font = controlFont();
-        font.setPixelSize(qMax(1, qRound(11 * textScale))); // 8.25 points on screen
-        painter.save();
-        painter.fillRect(target, Qt::white);
-        painter.setFont(font);
-        painter.setPen(Qt::black);
-        painter.drawText(place(captionArea), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                         caption);
-        paintCurveChart(painter, place(first), charts.charts[0], ink, penScale);
-        paintCurveChart(painter, place(second), charts.charts[1], ink, penScale);
-        painter.restore();
+    std::vector<PlacedChart> placed;
+    if (charts.charts.size() == 2)
+        placed = { { first, { charts.charts[0], {}, {} } },
+                   { second, { charts.charts[1], {}, {} } } };
+    picture.paint = [placed, caption, captionArea](QPainter &painter, const QRectF &target,
+                                                   qreal penScale, qreal textScale) {
+        paintExportedCharts(painter, target, penScale, textScale, placed, caption, captionArea);
     };
     return picture;
 }
