@@ -52,17 +52,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>&amp;File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&amp;Export Chart...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>Income</source>
         <translation type="unfinished"></translation>
     </message>
@@ -152,7 +142,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+128"/>
+        <location line="+114"/>
         <source>&amp;Consumer</source>
         <translation type="unfinished"></translation>
     </message>
@@ -271,13 +261,13 @@
     </message>
     <message>
         <location line="+241"/>
-        <location line="+76"/>
+        <location line="+103"/>
         <source>Substitution effect</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-75"/>
-        <location line="+76"/>
+        <location line="-102"/>
+        <location line="+103"/>
         <source>Income effect</source>
         <translation type="unfinished"></translation>
     </message>
@@ -314,19 +304,6 @@
         <location line="+7"/>
         <source>%1: %2.</source>
         <extracomment>A consumer&apos;s chart&apos;s title, then its points and effects: &quot;Choices as income rises: 60: X 15, Y 10; 120: X 30, Y 20.&quot;</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CurvesWindow</name>
-    <message>
-        <location filename="../ui/windows/curveswindow.cpp" line="+38"/>
-        <source>&amp;File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&amp;Export Chart...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -566,7 +543,7 @@
 <context>
     <name>ExportCommands</name>
     <message>
-        <location filename="../ui/results/exportcommands.cpp" line="+89"/>
+        <location filename="../ui/results/exportcommands.cpp" line="+91"/>
         <source>The file &quot;%1&quot; could not be written.
 
 %2</source>
@@ -578,7 +555,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+34"/>
         <source>Technologies used:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -591,12 +568,18 @@
         </translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="-45"/>
+        <location line="+90"/>
         <source>&amp;Export Chart...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-92"/>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+94"/>
         <source>Export &amp;Results...</source>
         <translation type="unfinished"></translation>
     </message>

@@ -11,6 +11,8 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -109,6 +111,18 @@ void exportChartWithDialog(QWidget *parent, const ChartPicture &picture)
     // A typed extension chooses the format; otherwise the chosen filter does.
     if (!path.isEmpty())
         exportChartTo(parent, picture, path, chartFormatOfPath(path).value_or(ChartFormat(filter)));
+}
+
+QAction *addExportChartMenu(QMainWindow *window, std::function<ChartPicture()> picture)
+{
+    QMenu *mnufile = window->menuBar()->addMenu(ExportCommands::tr("&File"));
+    mnufile->setObjectName(QStringLiteral("mnufile"));
+    QAction *mnuexportchart = mnufile->addAction(ExportCommands::tr("&Export Chart..."));
+    mnuexportchart->setObjectName(QStringLiteral("mnuexportchart"));
+    QObject::connect(
+            mnuexportchart, &QAction::triggered, window,
+            [window, picture = std::move(picture)] { exportChartWithDialog(window, picture()); });
+    return mnuexportchart;
 }
 
 bool printPage(QPrinter &printer, const PrintedPage &page)

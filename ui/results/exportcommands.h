@@ -10,6 +10,7 @@
 
 QT_BEGIN_NAMESPACE
 class QAction;
+class QMainWindow;
 class QPrinter;
 class QWidget;
 QT_END_NAMESPACE
@@ -46,6 +47,10 @@ bool exportChartTo(QWidget *parent, const ChartPicture &picture, const QString &
 /// the chosen filter) and exports `picture` there. The dialog opens where the latest export went
 /// and proposes the picture's file name.
 void exportChartWithDialog(QWidget *parent, const ChartPicture &picture);
+
+/// Gives a window of charts its "File" menu (mnufile) with "Export Chart..." (mnuexportchart),
+/// which exports the picture `picture` makes at the time, with the save dialog.
+QAction *addExportChartMenu(QMainWindow *window, std::function<ChartPicture()> picture);
 
 /// The main window's commands that take figures and tables out of the program: export of the
 /// chart and of the results, printing, and copying the results to the clipboard. Each command

@@ -49,12 +49,7 @@ ConsumerWindow::ConsumerWindow(Kind kind, QWidget *parent)
     setWindowTitle(priceChange ? tr("Price change: substitution and income effects")
                                : tr("Engel curves"));
 
-    QMenu *mnufile = menuBar()->addMenu(tr("&File"));
-    mnufile->setObjectName(QStringLiteral("mnufile"));
-    mnuexportchart = mnufile->addAction(tr("&Export Chart..."));
-    mnuexportchart->setObjectName(QStringLiteral("mnuexportchart"));
-    connect(mnuexportchart, &QAction::triggered, this,
-            [this] { exportChartWithDialog(this, chartPicture()); });
+    mnuexportchart = addExportChartMenu(this, [this] { return chartPicture(); });
 
     client = new QWidget(this);
     client->setFont(controlFont());

@@ -9,7 +9,6 @@
 #include <QBoxLayout>
 #include <QFontMetricsF>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPainter>
 
 #include <algorithm>
@@ -35,12 +34,7 @@ CurvesWindow::CurvesWindow(const QString &objectName, const QString &title, cons
     setObjectName(objectName);
     setWindowTitle(title);
 
-    mnufile = menuBar()->addMenu(tr("&File"));
-    mnufile->setObjectName(QStringLiteral("mnufile"));
-    mnuexportchart = mnufile->addAction(tr("&Export Chart..."));
-    mnuexportchart->setObjectName(QStringLiteral("mnuexportchart"));
-    connect(mnuexportchart, &QAction::triggered, this,
-            [this] { exportChartWithDialog(this, chartPicture()); });
+    mnuexportchart = addExportChartMenu(this, [this] { return chartPicture(); });
 
     client = new QWidget(this);
     client->setFont(controlFont());

@@ -11,7 +11,6 @@
 QT_BEGIN_NAMESPACE
 class QAction;
 class QLabel;
-class QMenu;
 QT_END_NAMESPACE
 
 class CurvePlot;
@@ -57,6 +56,5 @@ private:
     QLabel *label1 = nullptr; ///< the caption, or the line naming the box out of range
     CurvePlot *picture1 = nullptr;
     CurvePlot *picture2 = nullptr;
-    QMenu *mnufile = nullptr;
     QAction *mnuexportchart = nullptr;
 };
