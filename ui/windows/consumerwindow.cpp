@@ -244,7 +244,6 @@ void ConsumerWindow::refresh()
     const std::size_t expected = kind == Kind::Engel ? 2 : 1;
     const bool drawn = shown.outOfRange.empty() && shown.charts.size() == expected;
     summary->setText(summaryText(shown));
-    summary->setAccessibleName(summary->text());
     picture1->setVisible(drawn);
     if (picture2)
         picture2->setVisible(drawn);
@@ -303,7 +302,8 @@ ChartPicture ConsumerWindow::chartPicture() const
     const QString text = summaryText(charts);
     const QFont font = exportTextFont();
     const QSizeF chartSize = curvePlotDesignSize();
-    const qreal width = charts.charts.size() * (chartSize.width() + designGap) - designGap;
+    const qreal columns = std::max<std::size_t>(charts.charts.size(), 1);
+    const qreal width = columns * (chartSize.width() + designGap) - designGap;
     const qreal textHeight = QFontMetricsF(font)
                                      .boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, text)
                                      .height();
